@@ -1,0 +1,25 @@
+# make test: build everything and run every test.  make bench: measure the engine.
+.PHONY: test bench native windows packages clean
+
+NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+
+test: native windows
+	ctest --preset native
+
+bench: native
+	build/native/bench/engine_bench
+
+native: packages
+	cmake --preset native
+	cmake --build --preset native
+
+windows: packages
+	cmake --preset windows
+	cmake --build --preset windows
+
+packages:
+	tools/install-packages.sh $(NATIVE_PACKAGES) $(WINDOWS_PACKAGES)
+
+clean:
+	rm -rf build
