@@ -58,7 +58,15 @@ void CTriviaGame::CheckAnswer(int nAnswer) {
     m_strScore = "";
 }
 
-void CTriviaGame::OnAnswerA() { CheckAnswer(1); }
-void CTriviaGame::OnAnswerB() { CheckAnswer(2); }
-void CTriviaGame::OnAnswerC() { CheckAnswer(3); }
-void CTriviaGame::OnAnswerD() { CheckAnswer(4); }
+void CTriviaGame::OnAnswerA() {
+    CheckAnswer(1);
+}
+void CTriviaGame::OnAnswerB() {
+    CheckAnswer(2);
+}
+void CTriviaGame::OnAnswerC() {
+    CheckAnswer(3);
+}
+void CTriviaGame::OnAnswerD() {
+    CheckAnswer(4);
+}

@@ -6,7 +6,7 @@
 constexpr int kQuestionSize = 60;  // 59 characters and the terminator
 constexpr int kAnswerSize = 30;    // 29 characters and the terminator
 constexpr int kAnswerCount = 4;
-constexpr int kRoundLength = 25;   // questions in one game
+constexpr int kRoundLength = 25;  // questions in one game
 
 struct RoundRecord {
     char szQuestion[kQuestionSize];

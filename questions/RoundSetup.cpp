@@ -90,6 +90,12 @@ void CTriviaGame::StartLevel(GameLevel level, const QuestionPool<N>& pool) {
     Refresh();
 }
 
-void CTriviaGame::OnGameEasy() { StartLevel(kEasy, g_easyPool); }
-void CTriviaGame::OnGameHard() { StartLevel(kHard, g_hardPool); }
-void CTriviaGame::OnGameLogic() { StartLevel(kLogic, g_logicPool); }
+void CTriviaGame::OnGameEasy() {
+    StartLevel(kEasy, g_easyPool);
+}
+void CTriviaGame::OnGameHard() {
+    StartLevel(kHard, g_hardPool);
+}
+void CTriviaGame::OnGameLogic() {
+    StartLevel(kLogic, g_logicPool);
+}

@@ -23,9 +23,13 @@ struct Odds {
 // From 200,000 games of the same draw with an evenly spread generator.
 const Odds kDrawOdds[] = {{kEasy, 0.705, 0.502}, {kHard, 0.473, 0.286}, {kLogic, 0.557, 0.353}};
 
-void PrintTo(const Odds& odds, std::ostream* out) { *out << "level " << odds.level; }
+void PrintTo(const Odds& odds, std::ostream* out) {
+    *out << "level " << odds.level;
+}
 
-double Tolerance(double p, double samples) { return 4 * std::sqrt(p * (1 - p) / samples); }
+double Tolerance(double p, double samples) {
+    return 4 * std::sqrt(p * (1 - p) / samples);
+}
 
 struct Tally {
     std::vector<int> drawn;

@@ -45,7 +45,9 @@ struct PoolView {
 };
 
 // Test names and failure messages name a pool by its level.
-inline void PrintTo(const PoolView& pool, std::ostream* out) { *out << pool.name; }
+inline void PrintTo(const PoolView& pool, std::ostream* out) {
+    *out << pool.name;
+}
 
 template <std::size_t N>
 PoolView ViewOf(const char* name, int level, const QuestionPool<N>& pool) {

@@ -23,7 +23,9 @@ const PoolFigures kFigures[] = {
     {kLogic, {17, 17, 18, 9}, 22, 4, 7, 58, 1, 25},
 };
 
-char Last(const std::string& text) { return text.empty() ? '\0' : text.back(); }
+char Last(const std::string& text) {
+    return text.empty() ? '\0' : text.back();
+}
 
 std::string Name(const PoolView& pool, std::size_t i) {
     return std::string(pool.name) + " entry " + std::to_string(i) + " (" + Utf8(pool.Question(i)) + ")";
@@ -125,11 +127,12 @@ TEST_P(QuestionPoolTest, TextsAreAsciiAndCyrillicLettersOnly) {
 
 TEST_P(QuestionPoolTest, OnlyLogicSharesQuestionTextsAndEachTimeWithOtherAnswers) {
     const std::map<std::string, int> shared =
-        pool.level == kLogic ? std::map<std::string, int>{{"Кое не подхожда", 6},
-                                                          {"Кое не подхожда:", 5},
-                                                          {"Кое е излишно", 4},
-                                                          {"Коя от следните двойки думи е аналогична на 'пиано-звук'", 4}}
-                             : std::map<std::string, int>{};
+        pool.level == kLogic
+            ? std::map<std::string, int>{{"Кое не подхожда", 6},
+                                         {"Кое не подхожда:", 5},
+                                         {"Кое е излишно", 4},
+                                         {"Коя от следните двойки думи е аналогична на 'пиано-звук'", 4}}
+            : std::map<std::string, int>{};
     std::map<std::string, int> seen;
     std::map<std::string, std::set<std::string>> answerSets;
     for (std::size_t i = 0; i < pool.count; ++i) {
