@@ -1,0 +1,28 @@
+#include "framework/CFont.h"
+
+#include <cwchar>
+#include <string>
+
+#include "framework/Cp1251.h"
+
+BOOL CFont::CreateFontIndirect(const LOGFONTA* description) {
+    LOGFONTW wide{};
+    wide.lfHeight = description->lfHeight;
+    wide.lfWidth = description->lfWidth;
+    wide.lfEscapement = description->lfEscapement;
+    wide.lfOrientation = description->lfOrientation;
+    wide.lfWeight = description->lfWeight;
+    wide.lfItalic = description->lfItalic;
+    wide.lfUnderline = description->lfUnderline;
+    wide.lfStrikeOut = description->lfStrikeOut;
+    wide.lfCharSet = description->lfCharSet;
+    wide.lfOutPrecision = description->lfOutPrecision;
+    wide.lfClipPrecision = description->lfClipPrecision;
+    wide.lfQuality = description->lfQuality;
+    wide.lfPitchAndFamily = description->lfPitchAndFamily;
+    const std::wstring face = Widen(description->lfFaceName);
+    std::wcsncpy(wide.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    DeleteObject();
+    m_hFont = ::CreateFontIndirectW(&wide);
+    return m_hFont != nullptr;
+}

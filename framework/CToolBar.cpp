@@ -1,0 +1,76 @@
+#include "framework/CToolBar.h"
+
+#include <vector>
+
+#include "framework/CWinApp.h"
+
+namespace {
+
+// The toolbar resource: a version word, the image size, the button count and each button's id.
+constexpr WORD kToolBarResourceType = 241;
+constexpr WORD kToolBarVersion = 1;
+struct ToolBarData {
+    WORD wVersion;
+    WORD wWidth;
+    WORD wHeight;
+    WORD wItemCount;
+    const WORD* Items() const { return &wItemCount + 1; }
+};
+
+// A button is its image with room for the edges and the pressed look.
+constexpr int kButtonExtraWidth = 7;
+constexpr int kButtonExtraHeight = 6;
+
+}  // namespace
+
+BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {
+    m_borders = rcBorders;
+    // The bar is placed by its parent, not by the control itself.
+    const DWORD style = dwStyle | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+    HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", style, 0, 0, 0, 0, pParentWnd->m_hWnd,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), AfxGetInstanceHandle(), nullptr);
+    if (bar == nullptr) {
+        return FALSE;
+    }
+    SubclassWindow(bar);
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    return TRUE;
+}
+
+BOOL CToolBar::LoadToolBar(UINT nIDResource) {
+    HINSTANCE instance = AfxGetInstanceHandle();
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(kToolBarResourceType));
+    HGLOBAL loaded = found != nullptr ? LoadResource(instance, found) : nullptr;
+    const auto* data = loaded != nullptr ? static_cast<const ToolBarData*>(LockResource(loaded)) : nullptr;
+    if (data == nullptr || data->wVersion != kToolBarVersion) {
+        return FALSE;
+    }
+
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(data->wWidth, data->wHeight));
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(data->wWidth + kButtonExtraWidth, data->wHeight + kButtonExtraHeight));
+
+    // The light grey ground of the images takes the colour of the buttons.
+    COLORMAP ground = {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)};
+    HBITMAP images = CreateMappedBitmap(instance, static_cast<INT_PTR>(nIDResource), 0, &ground, 1);
+    if (images == nullptr) {
+        return FALSE;
+    }
+    TBADDBITMAP bitmap = {nullptr, reinterpret_cast<UINT_PTR>(images)};
+    SendMessage(TB_ADDBITMAP, data->wItemCount, reinterpret_cast<LPARAM>(&bitmap));
+
+    std::vector<TBBUTTON> buttons(data->wItemCount);
+    for (WORD i = 0; i < data->wItemCount; ++i) {
+        buttons[i] = TBBUTTON{};
+        buttons[i].iBitmap = i;
+        buttons[i].idCommand = data->Items()[i];
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = BTNS_BUTTON;
+    }
+    SendMessage(TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    return TRUE;
+}
+
+int CToolBar::CalcHeight() const {
+    const LRESULT size = SendMessage(TB_GETBUTTONSIZE, 0, 0);
+    return HIWORD(size) + m_borders.top + m_borders.bottom;
+}
