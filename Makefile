@@ -1,11 +1,16 @@
-# make test: build everything and run every test.  make bench: measure the engine.
-.PHONY: test bench native windows packages clean
+# make play: build and start the game.  make test: build everything and run every test.
+# make bench: measure the engine.
+.PHONY: play test bench native windows packages clean
 
 NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation
+
+play: windows
+	tools/wine-session.sh wine explorer /desktop=mendo,800x600 build/windows/Mendo.exe
 
 test: native windows
 	ctest --preset native
+	tools/wine-session.sh ctest --preset windows
 
 bench: native
 	build/native/bench/engine_bench

@@ -47,67 +47,67 @@ protected:                                             \
         using ThisClass [[maybe_unused]] = theClass;  \
         using TheBaseClass = baseClass;               \
         static const MessageMapEntry entries[] = {
-#define END_MESSAGE_MAP()                                                    \
-    { 0, 0, 0, nullptr }                                                     \
-    }                                                                        \
-    ;                                                                        \
+#define END_MESSAGE_MAP()                                                      \
+    { 0, 0, 0, nullptr }                                                       \
+    }                                                                          \
+    ;                                                                          \
     static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
-    return &map;                                                             \
+    return &map;                                                               \
     }
 
-#define ON_COMMAND(id, memberFxn)                                              \
+#define ON_COMMAND(id, memberFxn)                                                   \
     {WM_COMMAND, 0, (id), [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT { \
-         (static_cast<ThisClass*>(target)->*(memberFxn))();                    \
-         return 0;                                                             \
+         (static_cast<ThisClass*>(target)->*(memberFxn))();                         \
+         return 0;                                                                  \
      }},
-#define ON_EN_CHANGE(id, memberFxn)                                                   \
+#define ON_EN_CHANGE(id, memberFxn)                                                         \
     {WM_COMMAND, EN_CHANGE, (id), [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT { \
-         (static_cast<ThisClass*>(target)->*(memberFxn))();                           \
-         return 0;                                                                    \
+         (static_cast<ThisClass*>(target)->*(memberFxn))();                                 \
+         return 0;                                                                          \
      }},
-#define ON_WM_SYSCOMMAND()                                                                   \
+#define ON_WM_SYSCOMMAND()                                                                        \
     {WM_SYSCOMMAND, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT { \
-         static_cast<ThisClass*>(target)->OnSysCommand(static_cast<UINT>(wParam), lParam);  \
-         return 0;                                                                           \
+         static_cast<ThisClass*>(target)->OnSysCommand(static_cast<UINT>(wParam), lParam);        \
+         return 0;                                                                                \
      }},
 #define ON_WM_PAINT()                                                          \
-    {WM_PAINT, 0, 0, [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT {       \
+    {WM_PAINT, 0, 0, [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT { \
          static_cast<ThisClass*>(target)->OnPaint();                           \
          return 0;                                                             \
      }},
-#define ON_WM_QUERYDRAGICON()                                                                 \
-    {WM_QUERYDRAGICON, 0, 0, [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT {              \
+#define ON_WM_QUERYDRAGICON()                                                                  \
+    {WM_QUERYDRAGICON, 0, 0, [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT {         \
          return reinterpret_cast<LRESULT>(static_cast<ThisClass*>(target)->OnQueryDragIcon()); \
      }},
 // Every WM_CTLCOLORxxx reaches the one handler, with the kind of control it asks about.
-#define ON_WM_CTLCOLOR()                                                                               \
+#define ON_WM_CTLCOLOR()                                                                                \
     {WM_CTLCOLOR, 0, 0, [](CCmdTarget* target, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT { \
          CDC dc(reinterpret_cast<HDC>(wParam));                                                         \
          return reinterpret_cast<LRESULT>(static_cast<ThisClass*>(target)->OnCtlColor(                  \
              &dc, CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), message - WM_CTLCOLORMSGBOX));      \
      }},
-#define ON_WM_SETCURSOR()                                                                          \
-    {WM_SETCURSOR, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {         \
+#define ON_WM_SETCURSOR()                                                                                      \
+    {WM_SETCURSOR, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {               \
          return static_cast<ThisClass*>(target)->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
-                                                             LOWORD(lParam), HIWORD(lParam));      \
+                                                             LOWORD(lParam), HIWORD(lParam));                  \
      }},
-#define ON_WM_LBUTTONDOWN()                                                                          \
-    {WM_LBUTTONDOWN, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {         \
+#define ON_WM_LBUTTONDOWN()                                                                         \
+    {WM_LBUTTONDOWN, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {  \
          static_cast<ThisClass*>(target)->OnLButtonDown(static_cast<UINT>(wParam), CPoint(lParam)); \
-         return 0;                                                                                   \
+         return 0;                                                                                  \
      }},
-#define ON_WM_LBUTTONUP()                                                                          \
-    {WM_LBUTTONUP, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {         \
+#define ON_WM_LBUTTONUP()                                                                         \
+    {WM_LBUTTONUP, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT {  \
          static_cast<ThisClass*>(target)->OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam)); \
-         return 0;                                                                                 \
+         return 0;                                                                                \
      }},
-#define ON_WM_TIMER()                                                           \
+#define ON_WM_TIMER()                                                                 \
     {WM_TIMER, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM) -> LRESULT { \
-         static_cast<ThisClass*>(target)->OnTimer(static_cast<UINT_PTR>(wParam)); \
-         return 0;                                                              \
+         static_cast<ThisClass*>(target)->OnTimer(static_cast<UINT_PTR>(wParam));     \
+         return 0;                                                                    \
      }},
-#define ON_WM_CLOSE()                                                       \
-    {WM_CLOSE, 0, 0, [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT {    \
-         static_cast<ThisClass*>(target)->OnClose();                        \
-         return 0;                                                          \
+#define ON_WM_CLOSE()                                                          \
+    {WM_CLOSE, 0, 0, [](CCmdTarget* target, UINT, WPARAM, LPARAM) -> LRESULT { \
+         static_cast<ThisClass*>(target)->OnClose();                           \
+         return 0;                                                             \
      }},

@@ -71,7 +71,9 @@ INT_PTR CDialog::DoModal() {
     return m_nModalResult;
 }
 
-void CDialog::EndDialog(int nResult) { m_nModalResult = nResult; }
+void CDialog::EndDialog(int nResult) {
+    m_nModalResult = nResult;
+}
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_INITDIALOG) {
@@ -125,4 +127,6 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}

@@ -6,8 +6,7 @@ struct CPoint : POINT {
     CPoint() : POINT{0, 0} {}
     CPoint(int initX, int initY) : POINT{initX, initY} {}
     // The position packed in a mouse message's lParam.
-    explicit CPoint(LPARAM packed)
-        : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
+    explicit CPoint(LPARAM packed) : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
 };
 
 struct CRect : RECT {

@@ -29,18 +29,28 @@ CWinApp::~CWinApp() {
     }
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() {
+    return 0;
+}
 
 // The game has no help pages: the help command is taken and nothing is shown.
 void CWinApp::OnHelp() {}
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
-HINSTANCE AfxGetInstanceHandle() { return GetModuleHandleW(nullptr); }
+HINSTANCE AfxGetInstanceHandle() {
+    return GetModuleHandleW(nullptr);
+}
 
-const char* AfxGetAppName() { return g_app != nullptr ? static_cast<const char*>(g_app->m_strAppName) : ""; }
+const char* AfxGetAppName() {
+    return g_app != nullptr ? static_cast<const char*>(g_app->m_strAppName) : "";
+}
 
 CString AppNameFromPath(const wchar_t* path) {
     std::wstring name = path;

@@ -20,10 +20,11 @@ struct CurrentMessage {
 };
 
 // Windows with an object of their own, and stand-ins for the others during one message.
-thread_local std::unordered_map<HWND, CWnd*> t_permanent;
-thread_local std::unordered_map<HWND, std::unique_ptr<CWnd>> t_temporary;
-thread_local int t_dispatchDepth = 0;
-thread_local CurrentMessage t_current{};
+// The game has one GUI thread, so these belong to it.
+std::unordered_map<HWND, CWnd*> g_permanent;
+std::unordered_map<HWND, std::unique_ptr<CWnd>> g_temporary;
+int g_dispatchDepth = 0;
+CurrentMessage g_current{};
 
 class CTempWnd : public CWnd {
 public:
@@ -42,8 +43,8 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    const auto found = t_permanent.find(hWnd);
-    return found != t_permanent.end() ? found->second : nullptr;
+    const auto found = g_permanent.find(hWnd);
+    return found != g_permanent.end() ? found->second : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -53,7 +54,7 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     if (CWnd* permanent = FromHandlePermanent(hWnd)) {
         return permanent;
     }
-    std::unique_ptr<CWnd>& temporary = t_temporary[hWnd];
+    std::unique_ptr<CWnd>& temporary = g_temporary[hWnd];
     if (!temporary) {
         temporary = std::make_unique<CTempWnd>(hWnd);
     }
@@ -65,7 +66,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
         return FALSE;
     }
     m_hWnd = hWnd;
-    t_permanent[hWnd] = this;
+    g_permanent[hWnd] = this;
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     return TRUE;
@@ -76,7 +77,7 @@ void CWnd::Detach() {
         SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     m_pfnSuper = nullptr;
-    t_permanent.erase(m_hWnd);
+    g_permanent.erase(m_hWnd);
     m_hWnd = nullptr;
 }
 
@@ -85,9 +86,9 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
     if (window == nullptr) {
         return DefWindowProcW(hWnd, message, wParam, lParam);
     }
-    const CurrentMessage outer = t_current;
-    t_current = {hWnd, message, wParam, lParam};
-    ++t_dispatchDepth;
+    const CurrentMessage outer = g_current;
+    g_current = {hWnd, message, wParam, lParam};
+    ++g_dispatchDepth;
     LRESULT result;
     if (message == WM_NCDESTROY) {
         // The window is gone: nothing reaches the object after this.
@@ -100,10 +101,10 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
     } else {
         result = window->WindowProc(message, wParam, lParam);
     }
-    if (--t_dispatchDepth == 0) {
-        t_temporary.clear();
+    if (--g_dispatchDepth == 0) {
+        g_temporary.clear();
     }
-    t_current = outer;
+    g_current = outer;
     return result;
 }
 
@@ -134,17 +135,37 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CWnd::Default() { return DefWindowProc(t_current.message, t_current.wParam, t_current.lParam); }
+LRESULT CWnd::Default() {
+    return DefWindowProc(g_current.message, g_current.wParam, g_current.lParam);
+}
 
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnPaint() { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnClose() { Default(); }
+void CWnd::OnSysCommand(UINT, LPARAM) {
+    Default();
+}
+void CWnd::OnPaint() {
+    Default();
+}
+HCURSOR CWnd::OnQueryDragIcon() {
+    return reinterpret_cast<HCURSOR>(Default());
+}
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return reinterpret_cast<HBRUSH>(Default());
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnLButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnTimer(UINT_PTR) {
+    Default();
+}
+void CWnd::OnClose() {
+    Default();
+}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);
@@ -154,9 +175,13 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
-void CWnd::SetWindowText(const char* text) { SetWindowTextW(m_hWnd, Widen(text).c_str()); }
+void CWnd::SetWindowText(const char* text) {
+    SetWindowTextW(m_hWnd, Widen(text).c_str());
+}
 
 void CWnd::GetWindowText(CString& text) const {
     const int length = GetWindowTextLengthW(m_hWnd);
@@ -182,8 +207,8 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert) {
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT flags) {
     const HWND after = pWndInsertAfter == &wndBottom ? HWND_BOTTOM
-                       : pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd
-                                                    : nullptr;
+                       : pWndInsertAfter != nullptr  ? pWndInsertAfter->m_hWnd
+                                                     : nullptr;
     return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags);
 }
 

@@ -183,21 +183,33 @@ void CTriviaDlg::OnPaint() {
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-HCURSOR CTriviaDlg::OnQueryDragIcon() { return m_hIcon; }
+HCURSOR CTriviaDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
 
 // Enter and Esc do nothing: the window closes only through WM_CLOSE.
 void CTriviaDlg::OnOK() {}
 void CTriviaDlg::OnCancel() {}
 
-void CTriviaDlg::OnClose() { CDialog::OnCancel(); }
+void CTriviaDlg::OnClose() {
+    CDialog::OnCancel();
+}
 
-void CTriviaDlg::SetQuestionText(const char* text) { m_ctlQuestion.SetWindowText(text); }
+void CTriviaDlg::SetQuestionText(const char* text) {
+    m_ctlQuestion.SetWindowText(text);
+}
 
-void CTriviaDlg::SetNumberLabel(const char* text) { m_ctlNumber.SetWindowText(text); }
+void CTriviaDlg::SetNumberLabel(const char* text) {
+    m_ctlNumber.SetWindowText(text);
+}
 
-void CTriviaDlg::SetRankPosition(int position) { m_ctlRank.SetPos(position); }
+void CTriviaDlg::SetRankPosition(int position) {
+    m_ctlRank.SetPos(position);
+}
 
-void CTriviaDlg::Refresh() { UpdateData(FALSE); }
+void CTriviaDlg::Refresh() {
+    UpdateData(FALSE);
+}
 
 void CTriviaDlg::ShowMessageBox(const char* text, const char* caption, BoxIcon icon) {
     MessageBox(text, caption, MB_OK | (icon == BoxIcon::Stop ? MB_ICONHAND : 0));

@@ -1,0 +1,175 @@
+#include "GameWindow.h"
+
+#include <commctrl.h>
+
+#include "framework/CWinApp.h"
+#include "framework/Cp1251.h"
+#include "res/resource.h"
+
+std::atomic<int> GameWindow::m_ticks{0};
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+std::wstring Wide(const char* windows1251) {
+    return Widen(windows1251);
+}
+
+LRESULT CALLBACK GameWindow::CountTicks(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_TIMER) {
+        ++m_ticks;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+GameWindow::GameWindow() {
+    std::atomic<CTriviaDlg*> started{nullptr};
+    m_thread = std::thread([this, &started] {
+        CTriviaDlg dialog;
+        AfxGetApp()->m_pMainWnd = &dialog;
+        m_threadId = GetCurrentThreadId();
+        m_tickHook = SetWindowsHookExW(WH_GETMESSAGE, &GameWindow::CountTicks, nullptr, m_threadId);
+        started = &dialog;
+        m_result = dialog.DoModal();
+        UnhookWindowsHookEx(m_tickHook);
+        m_finished = true;
+        // The test reads the object until it has seen the end.
+        WaitUntil([this] { return m_dialog == nullptr; }, std::chrono::seconds(30));
+    });
+    WaitUntil([&] { return started.load() != nullptr && IsWindow(started.load()->m_hWnd); });
+    m_dialog = started;
+    m_hWnd = m_dialog->m_hWnd;
+    const int ticks = m_ticks;
+    WaitUntil([&] { return m_ticks > ticks; });
+}
+
+GameWindow::~GameWindow() {
+    if (Running()) {
+        Close();
+    }
+    m_dialog = nullptr;
+    m_thread.join();
+}
+
+INT_PTR GameWindow::Close() {
+    // A test that failed may leave a box open: the window closes only once it is gone.
+    for (SeenBox box = WaitForBox(std::chrono::milliseconds(0)); box.hWnd != nullptr;
+         box = WaitForBox(std::chrono::milliseconds(0))) {
+        CloseBox(box);
+    }
+    PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+    WaitUntil([this] { return m_finished.load(); });
+    return m_result;
+}
+
+int GameWindow::Rank() const {
+    return static_cast<int>(SendMessageW(Control(IDC_RANK), PBM_GETPOS, 0, 0));
+}
+
+HICON GameWindow::MarkerIcon(int nAnswer) const {
+    const int ids[] = {IDC_MARK_A, IDC_MARK_B, IDC_MARK_C, IDC_MARK_D};
+    return reinterpret_cast<HICON>(SendMessageW(Control(ids[nAnswer - 1]), STM_GETICON, 0, 0));
+}
+
+void GameWindow::Command(UINT id) const {
+    PostMessageW(m_hWnd, WM_COMMAND, id, 0);
+}
+
+void GameWindow::WaitTicks(int ticks) const {
+    const int start = m_ticks;
+    WaitUntil([&] { return m_ticks >= start + ticks; });
+}
+
+namespace {
+
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    wchar_t className[16] = L"";
+    GetClassNameW(window, className, 16);
+    // A message box is a dialog with its text in a static of id 0xFFFF.
+    if (window != search->owner && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+        GetDlgItem(window, 0xFFFF) != nullptr) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM lParam) {
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+        *reinterpret_cast<bool*>(lParam) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+SeenBox GameWindow::WaitForBox(std::chrono::milliseconds timeout) const {
+    BoxSearch search{m_hWnd, nullptr};
+    WaitUntil(
+        [&] {
+            EnumThreadWindows(m_threadId, &FindBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeout);
+    SeenBox box;
+    box.hWnd = search.found;
+    if (box.hWnd != nullptr) {
+        box.text = TextOf(GetDlgItem(box.hWnd, 0xFFFF));
+        box.caption = TextOf(box.hWnd);
+        EnumChildWindows(box.hWnd, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
+    }
+    return box;
+}
+
+bool GameWindow::BoxOpen() const {
+    BoxSearch search{m_hWnd, nullptr};
+    EnumThreadWindows(m_threadId, &FindBox, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+}
+
+void GameWindow::CloseBox(const SeenBox& box) const {
+    PostMessageW(box.hWnd, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !IsWindow(box.hWnd); });
+}
+
+void GameWindow::StartEasy() {
+    Command(ID_GAME_EASY);
+    WaitUntil([this] { return Text(IDC_NUMBER) == L"1." && Text(IDC_SCORE) == Wide("точки:\t0"); });
+}
+
+int GameWindow::RightAnswer() const {
+    const int current = m_dialog->m_nCurrent;
+    return current < kRoundLength ? m_dialog->m_round[current].nCorrect : 0;
+}
+
+int GameWindow::WrongAnswer() const {
+    const int ids[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D};
+    for (int k = 1; k <= kAnswerCount; ++k) {
+        if (k != RightAnswer() && !Text(ids[k - 1]).empty()) {
+            return k;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include "PlayerInput.h"
+
+#include <vector>
+
+namespace {
+
+INPUT Key(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void Mouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void PressKey(WORD key, bool control) {
+    std::vector<INPUT> inputs;
+    if (control) {
+        inputs.push_back(Key(VK_CONTROL, false));
+    }
+    inputs.push_back(Key(key, false));
+    inputs.push_back(Key(key, true));
+    if (control) {
+        inputs.push_back(Key(VK_CONTROL, true));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void MovePointerTo(POINT screen) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void MovePointerTo(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MovePointerTo(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void PressLeft() {
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+}
+void ReleaseLeft() {
+    Mouse(MOUSEEVENTF_LEFTUP);
+}
+void ClickLeft() {
+    PressLeft();
+    ReleaseLeft();
+}
