@@ -42,6 +42,9 @@ INT_PTR CDialog::DoModal() {
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     if (dialog == nullptr) {
         m_nModalResult = IDCANCEL;
+    } else if (!IsWindowVisible(dialog) && m_nModalResult == kStillRunning) {
+        // A modal dialog shows itself, whether or not its template says so.
+        ShowWindow(dialog, SW_SHOWNORMAL);
     }
     MSG msg;
     while (m_nModalResult == kStillRunning) {

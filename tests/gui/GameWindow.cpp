@@ -67,13 +67,20 @@ GameWindow::~GameWindow() {
 }
 
 INT_PTR GameWindow::Close() {
-    // A test that failed may leave a box open: the window closes only once it is gone.
-    for (SeenBox box = WaitForBox(std::chrono::milliseconds(0)); box.hWnd != nullptr;
-         box = WaitForBox(std::chrono::milliseconds(0))) {
-        CloseBox(box);
+    // A test that failed may leave a box or the About box open: the window closes only once
+    // they are gone.
+    for (int attempt = 0; attempt < 3 && !m_finished; ++attempt) {
+        for (SeenBox box = WaitForBox(std::chrono::milliseconds(0)); box.hWnd != nullptr;
+             box = WaitForBox(std::chrono::milliseconds(0))) {
+            CloseBox(box);
+        }
+        if (HWND about = WaitForAbout(std::chrono::milliseconds(0))) {
+            PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+            WaitUntil([&] { return !IsWindow(about); });
+        }
+        PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+        WaitUntil([this] { return m_finished.load(); });
     }
-    PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
-    WaitUntil([this] { return m_finished.load(); });
     return m_result;
 }
 
@@ -141,6 +148,27 @@ SeenBox GameWindow::WaitForBox(std::chrono::milliseconds timeout) const {
         EnumChildWindows(box.hWnd, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
     }
     return box;
+}
+
+namespace {
+BOOL CALLBACK FindAbout(HWND window, LPARAM lParam) {
+    if (IsWindowVisible(window) && GetDlgItem(window, IDC_SECRET) != nullptr) {
+        *reinterpret_cast<HWND*>(lParam) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND GameWindow::WaitForAbout(std::chrono::milliseconds timeout) const {
+    HWND about = nullptr;
+    WaitUntil(
+        [&] {
+            EnumThreadWindows(m_threadId, &FindAbout, reinterpret_cast<LPARAM>(&about));
+            return about != nullptr;
+        },
+        timeout);
+    return about;
 }
 
 bool GameWindow::BoxOpen() const {

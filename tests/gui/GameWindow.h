@@ -46,6 +46,8 @@ public:
     // The message box of the game now open, waiting for it to come; hWnd is null if none came.
     SeenBox WaitForBox(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
     bool BoxOpen() const;
+    // The About box now open, waiting for it to come; null if none came.
+    HWND WaitForAbout(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
     void CloseBox(const SeenBox& box) const;
 
     // Starts a game of the level and waits for question 1.

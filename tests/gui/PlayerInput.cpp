@@ -1,6 +1,9 @@
 #include "PlayerInput.h"
 
+#include <cstdlib>
 #include <vector>
+
+#include "GameWindow.h"
 
 namespace {
 
@@ -41,6 +44,12 @@ void MovePointerTo(POINT screen) {
     input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
+    // The pointer gets there a little later; a click before that would land elsewhere.
+    WaitUntil([&] {
+        POINT now;
+        GetCursorPos(&now);
+        return std::abs(now.x - screen.x) <= 1 && std::abs(now.y - screen.y) <= 1;
+    });
 }
 
 void MovePointerTo(HWND window) {
