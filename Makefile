@@ -1,5 +1,5 @@
 # make play: build and start the game.  make test: build everything and run every test.
-# make bench: measure the engine.
+# make bench: measure the engine, and the game's start-up and idle cost under Wine.
 .PHONY: play test bench native windows packages clean
 
 NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
@@ -12,8 +12,9 @@ test: native windows
 	ctest --preset native
 	tools/wine-session.sh ctest --preset windows
 
-bench: native
+bench: native windows
 	build/native/bench/engine_bench
+	tools/wine-session.sh sh -c 'wine build/windows/startup_bench.exe && tools/idle-cpu.sh'
 
 native: packages
 	cmake --preset native
