@@ -1,16 +1,35 @@
 # make play: build and start the game.  make test: build everything and run every test.
 # make bench: measure the engine, and the game's start-up and idle cost under Wine.
-.PHONY: play test bench native windows packages clean
+# make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
+.PHONY: play test bench fuzz coverage native windows fuzzer packages clean
 
-NATIVE_PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr
+FUZZ_SECONDS ?= 600
+FUZZ_CORPUS := build/fuzz/corpus
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation
 
 play: windows
 	tools/wine-session.sh wine explorer /desktop=mendo,800x600 build/windows/Mendo.exe
 
-test: native windows
+test: native windows fuzzer
 	ctest --preset native
 	tools/wine-session.sh ctest --preset windows
+	mkdir -p $(FUZZ_CORPUS)
+	build/fuzz/engine_fuzzer -max_total_time=30 -print_final_stats=1 $(FUZZ_CORPUS) tests/fuzz/corpus
+
+fuzz: fuzzer
+	mkdir -p $(FUZZ_CORPUS)
+	build/fuzz/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_CORPUS) tests/fuzz/corpus
+
+coverage: packages
+	cmake --preset coverage
+	cmake --build --preset coverage
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage
+	gcovr --root . --object-directory build/coverage --filter engine/ --filter questions/ \
+		--filter framework/CString --exclude-unreachable-branches --exclude-throw-branches --print-summary \
+		--txt build/coverage/coverage.txt
+	cat build/coverage/coverage.txt
 
 bench: native windows
 	build/native/bench/engine_bench
@@ -23,6 +42,10 @@ native: packages
 windows: packages
 	cmake --preset windows
 	cmake --build --preset windows
+
+fuzzer: packages
+	cmake --preset fuzz
+	cmake --build --preset fuzz
 
 packages:
 	tools/install-packages.sh $(NATIVE_PACKAGES) $(WINDOWS_PACKAGES)

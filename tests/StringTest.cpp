@@ -26,4 +26,22 @@ TEST(Texts, FormatFillsTextsOfAnyLength) {
     EXPECT_TRUE(text.IsEmpty());
 }
 
+TEST(Texts, AFormatThatCannotBeWrittenLeavesAnEmptyText) {
+    CString text("kept?");
+    // A character the C locale cannot write makes the format fail.
+    text.Format("%ls", L"\x4E2D");
+    EXPECT_TRUE(text.IsEmpty());
+}
+
+TEST(Texts, WithoutAChosenSecondAGameIsSeededFromTheClock) {
+    struct ClockGame : RecordingGame {
+        std::time_t seen = 0;
+        std::time_t SeedTime() override { return seen = CTriviaGame::SeedTime(); }
+    } game;
+    const std::time_t before = std::time(nullptr);
+    game.OnGameEasy();
+    EXPECT_GE(game.seen, before);
+    EXPECT_LE(game.seen, std::time(nullptr));
+}
+
 }  // namespace
