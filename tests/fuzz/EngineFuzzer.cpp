@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "tests/PoolView.h"
 #include "engine/TriviaGame.h"
+#include "tests/PoolView.h"
 
 // Plays any sequence of level starts, answers and helps, and checks after every step that the
 // game is still one the rules allow.
@@ -112,21 +112,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Require(game.m_nCurrent == 0 && game.m_nScore == 0, "a level start begins at question 1");
                 break;
             }
-            case 1:
-                game.CheckAnswer(next() % 6);
-                break;
+            case 1: game.CheckAnswer(next() % 6); break;
             case 2: {
                 void (CTriviaGame::*keys[])() = {&CTriviaGame::OnAnswerA, &CTriviaGame::OnAnswerB,
                                                  &CTriviaGame::OnAnswerC, &CTriviaGame::OnAnswerD};
                 (game.*keys[(step / 8) % 4])();
                 break;
             }
-            case 3:
-                game.OnHintRemove();
-                break;
-            case 4:
-                game.OnHintReveal();
-                break;
+            case 3: game.OnHintRemove(); break;
+            case 4: game.OnHintReveal(); break;
             default:
                 // Most steps answer right, so that games get far.
                 if (game.m_nCurrent < kRoundLength) {
