@@ -56,6 +56,8 @@ GameWindow::GameWindow() {
     m_hWnd = m_dialog->m_hWnd;
     const int ticks = m_ticks;
     WaitUntil([&] { return m_ticks > ticks; });
+    // The player's window is the active one, so that its first click is not spent on activation.
+    Foreground();
 }
 
 GameWindow::~GameWindow() {
@@ -91,6 +93,37 @@ int GameWindow::Rank() const {
 HICON GameWindow::MarkerIcon(int nAnswer) const {
     const int ids[] = {IDC_MARK_A, IDC_MARK_B, IDC_MARK_C, IDC_MARK_D};
     return reinterpret_cast<HICON>(SendMessageW(Control(ids[nAnswer - 1]), STM_GETICON, 0, 0));
+}
+
+void GameWindow::Foreground() const {
+    SetForegroundWindow(m_hWnd);
+    WaitUntil([this] { return GetForegroundWindow() == m_hWnd; });
+}
+
+namespace {
+std::map<HWND, int> g_setTexts;
+
+LRESULT CALLBACK CountSetText(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_SETTEXT) {
+        ++g_setTexts[message->hwnd];
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+SetTextCounter::SetTextCounter(HWND window)
+    : m_hook(SetWindowsHookExW(WH_CALLWNDPROC, &CountSetText, nullptr, GetWindowThreadProcessId(window, nullptr))) {
+    g_setTexts.clear();
+}
+
+SetTextCounter::~SetTextCounter() {
+    UnhookWindowsHookEx(m_hook);
+}
+
+int SetTextCounter::Count(HWND window) const {
+    const auto found = g_setTexts.find(window);
+    return found != g_setTexts.end() ? found->second : 0;
 }
 
 void GameWindow::Command(UINT id) const {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,6 +26,17 @@ struct SeenBox {
     bool hasIcon = false;
 };
 
+// Counts the WM_SETTEXT that each window of a thread receives while it lives.
+class SetTextCounter {
+public:
+    explicit SetTextCounter(HWND window);
+    ~SetTextCounter();
+    int Count(HWND window) const;
+
+private:
+    HHOOK m_hook;
+};
+
 // The real game window, run by its own thread as the program runs it, and watched from the test.
 class GameWindow {
 public:
@@ -37,6 +49,9 @@ public:
     std::wstring Text(int id) const { return TextOf(Control(id)); }
     int Rank() const;
     HICON MarkerIcon(int nAnswer) const;
+
+    // Brings the window to the front, where the keys go.
+    void Foreground() const;
 
     // Commands as the menu, the toolbar and the accelerators send them; they return at once.
     void Command(UINT id) const;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "GameWindow.h"
@@ -15,23 +14,8 @@ HICON ModuleIcon(int id) {
     return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
 }
 
-// Counts the WM_SETTEXT each window of the game's thread receives.
-std::map<HWND, int> g_setTexts;
-LRESULT CALLBACK CountSetText(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_SETTEXT) {
-        ++g_setTexts[message->hwnd];
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 class InputTest : public ::testing::Test {
 protected:
-    void Foreground() {
-        SetForegroundWindow(game.Handle());
-        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == game.Handle(); }));
-    }
-
     // The answer a release chose: the number moves on for a right one, a box comes for a wrong one.
     bool Answered() { return game.Text(IDC_NUMBER) == L"2." || game.BoxOpen(); }
 
@@ -64,7 +48,7 @@ TEST_F(InputTest, PressingOnAMarkerAndReleasingOffAllMarkersChoosesNothing) {
     ASSERT_TRUE(WaitUntil([&] { return game.MarkerIcon(1) == ModuleIcon(IDI_MARK_IDLE); }));
     ReleaseLeft();
     // A release that counted would have answered before the keys that follow act.
-    Foreground();
+    game.Foreground();
     PressKey('L', true);
     ASSERT_TRUE(WaitUntil([&] { return game.Dialog().m_nLevel == 4; }));
     EXPECT_FALSE(game.BoxOpen());
@@ -83,20 +67,10 @@ TEST_F(InputTest, AClickOnAMarkerWithoutAGameOnlySwapsItsIcon) {
 
 TEST_F(InputTest, ShiftAndControlWithALetterAreNoAnswer) {
     game.StartEasy();
-    Foreground();
+    game.Foreground();
     const WORD right = static_cast<WORD>('A' + game.RightAnswer() - 1);
-    PressKey(right, true);
-    INPUT shift[4] = {};
-    for (INPUT& input : shift) {
-        input.type = INPUT_KEYBOARD;
-    }
-    shift[0].ki.wVk = VK_SHIFT;
-    shift[1].ki.wVk = right;
-    shift[2].ki.wVk = right;
-    shift[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    shift[3].ki.wVk = VK_SHIFT;
-    shift[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, shift, sizeof(INPUT));
+    PressKeyWith(VK_CONTROL, right);
+    PressKeyWith(VK_SHIFT, right);
     PressKey('H', true);  // acts only after the keys before it were taken
     ASSERT_TRUE(WaitUntil([&] { return game.Dialog().m_nLevel == 2; }));
     EXPECT_EQ(game.Text(IDC_NUMBER), L"1.");
@@ -106,37 +80,26 @@ TEST_F(InputTest, ShiftAndControlWithALetterAreNoAnswer) {
 TEST_F(InputTest, TicksDoNotSendTextsThatAreAlreadyShown) {
     game.StartEasy();
     game.WaitTicks(2);
-    g_setTexts.clear();
-    HHOOK hook =
-        SetWindowsHookExW(WH_CALLWNDPROC, &CountSetText, nullptr, GetWindowThreadProcessId(game.Handle(), nullptr));
-    ASSERT_NE(hook, nullptr);
+    const SetTextCounter texts(game.Handle());
     game.WaitTicks(20);
-    UnhookWindowsHookEx(hook);
     for (int id : {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D, IDC_SCORE}) {
-        EXPECT_EQ(g_setTexts[game.Control(id)], 0) << "control " << id;
+        EXPECT_EQ(texts.Count(game.Control(id)), 0) << "control " << id;
     }
-    EXPECT_GE(g_setTexts[game.Control(IDC_TIME)], 1) << "the clock's own changes are seen";
-    EXPECT_LE(g_setTexts[game.Control(IDC_TIME)], 3) << "the clock changes once a second";
+    EXPECT_GE(texts.Count(game.Control(IDC_TIME)), 1) << "the clock's own changes are seen";
+    EXPECT_LE(texts.Count(game.Control(IDC_TIME)), 3) << "the clock changes once a second";
 }
 
 TEST_F(InputTest, AKeyHeldDownAnswersWithEveryRepeat) {
     game.StartEasy();
-    Foreground();
+    game.Foreground();
     // Auto-repeat sends key-downs without key-ups between them.
     for (int question = 1; question <= 3; ++question) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = static_cast<WORD>('A' + game.RightAnswer() - 1);
-        SendInput(1, &down, sizeof down);
+        KeyDown(static_cast<WORD>('A' + game.RightAnswer() - 1));
         const std::wstring next = std::to_wstring(question + 1) + L".";
         ASSERT_TRUE(WaitUntil([&] { return game.Text(IDC_NUMBER) == next; })) << question;
     }
-    INPUT up{};
-    up.type = INPUT_KEYBOARD;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
     for (WORD key : {'A', 'B', 'C', 'D'}) {
-        up.ki.wVk = key;
-        SendInput(1, &up, sizeof up);
+        KeyUp(key);
     }
 }
 

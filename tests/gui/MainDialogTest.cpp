@@ -35,11 +35,6 @@ protected:
         game.WaitTicks(2);  // the new answers show with the clock
     }
 
-    void Foreground() {
-        SetForegroundWindow(game.Handle());
-        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == game.Handle(); }));
-    }
-
     GameWindow game;
 };
 
@@ -121,7 +116,7 @@ TEST_F(MainDialogTest, TheGameMenuStartsALevel) {
 }
 
 TEST_F(MainDialogTest, ControlEStartsAnEasyGame) {
-    Foreground();
+    game.Foreground();
     PressKey('E', true);
     ASSERT_TRUE(WaitUntil([&] { return game.Text(IDC_NUMBER) == L"1."; }));
     EXPECT_EQ(game.Dialog().m_nLevel, 1);
@@ -129,7 +124,7 @@ TEST_F(MainDialogTest, ControlEStartsAnEasyGame) {
 
 TEST_F(MainDialogTest, TheLetterKeysAnswer) {
     game.StartEasy();
-    Foreground();
+    game.Foreground();
     for (int question = 1; question <= 4; ++question) {
         const int right = game.RightAnswer();
         PressKey(static_cast<WORD>('A' + right - 1));
@@ -245,7 +240,7 @@ TEST_F(MainDialogTest, TwentyFiveRightAnswersShowTheWinScreen) {
 }
 
 TEST_F(MainDialogTest, EnterAndEscapeDoNothing) {
-    Foreground();
+    game.Foreground();
     PressKey(VK_RETURN);
     PressKey(VK_ESCAPE);
     PressKey('E', true);  // keys are taken in order: once this one has acted, so had the others

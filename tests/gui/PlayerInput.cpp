@@ -1,7 +1,6 @@
 #include "PlayerInput.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "GameWindow.h"
 
@@ -25,16 +24,27 @@ void Mouse(DWORD flags) {
 }  // namespace
 
 void PressKey(WORD key, bool control) {
-    std::vector<INPUT> inputs;
     if (control) {
-        inputs.push_back(Key(VK_CONTROL, false));
+        PressKeyWith(VK_CONTROL, key);
+        return;
     }
-    inputs.push_back(Key(key, false));
-    inputs.push_back(Key(key, true));
-    if (control) {
-        inputs.push_back(Key(VK_CONTROL, true));
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    INPUT inputs[] = {Key(key, false), Key(key, true)};
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+void PressKeyWith(WORD modifier, WORD key) {
+    INPUT inputs[] = {Key(modifier, false), Key(key, false), Key(key, true), Key(modifier, true)};
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+void KeyDown(WORD key) {
+    INPUT input = Key(key, false);
+    SendInput(1, &input, sizeof input);
+}
+
+void KeyUp(WORD key) {
+    INPUT input = Key(key, true);
+    SendInput(1, &input, sizeof input);
 }
 
 void MovePointerTo(POINT screen) {

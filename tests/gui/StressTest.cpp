@@ -5,7 +5,6 @@
 #include <psapi.h>
 
 #include <cstdio>
-#include <map>
 
 #include "GameWindow.h"
 #include "PlayerInput.h"
@@ -15,37 +14,8 @@ namespace {
 
 const UINT kLetterCommands[kAnswerCount] = {IDC_LETTER_A, IDC_LETTER_B, IDC_LETTER_C, IDC_LETTER_D};
 
-std::map<HWND, int> g_setTexts;
-LRESULT CALLBACK CountSetText(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_SETTEXT) {
-        ++g_setTexts[message->hwnd];
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void KeyDown(WORD key) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    SendInput(1, &input, sizeof input);
-}
-
-void KeyUp(WORD key) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof input);
-}
-
 class StressTest : public ::testing::Test {
 protected:
-    void Foreground() {
-        SetForegroundWindow(game.Handle());
-        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == game.Handle(); }));
-    }
-
     void ExpectSaneState() {
         EXPECT_GE(game.Dialog().m_nCurrent, 0);
         EXPECT_LE(game.Dialog().m_nCurrent, 25);
@@ -58,7 +28,7 @@ protected:
 };
 
 TEST_F(StressTest, KeysHeldDownAcrossGamesNeverBreakTheGame) {
-    Foreground();
+    game.Foreground();
     KeyDown(VK_CONTROL);
     for (int i = 0; i < 100; ++i) {
         KeyDown('E');  // auto-repeat: downs without ups
@@ -80,7 +50,7 @@ TEST_F(StressTest, KeysHeldDownAcrossGamesNeverBreakTheGame) {
             EXPECT_TRUE(box.text == L"WRONG!!!" || box.text == L"Are you idiot?!?") << round;
             game.CloseBox(box);
             ++boxes;
-            Foreground();
+            game.Foreground();
         }
         ExpectSaneState();
         game.Command(ID_GAME_EASY);
@@ -117,20 +87,16 @@ TEST_F(StressTest, NothingReachesTheGameWhileABoxIsOpen) {
 TEST_F(StressTest, TenThousandTicksWithUnchangedTextsSendNoText) {
     game.StartEasy();
     game.WaitTicks(2);
-    g_setTexts.clear();
-    HHOOK hook =
-        SetWindowsHookExW(WH_CALLWNDPROC, &CountSetText, nullptr, GetWindowThreadProcessId(game.Handle(), nullptr));
-    ASSERT_NE(hook, nullptr);
+    const SetTextCounter texts(game.Handle());
     const auto start = std::chrono::steady_clock::now();
     for (int tick = 0; tick < 10000; ++tick) {
         SendMessageW(game.Handle(), WM_TIMER, 0, 0);
     }
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
-    UnhookWindowsHookEx(hook);
     for (int id : {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D, IDC_SCORE}) {
-        EXPECT_EQ(g_setTexts[game.Control(id)], 0) << "control " << id;
+        EXPECT_EQ(texts.Count(game.Control(id)), 0) << "control " << id;
     }
-    EXPECT_LE(g_setTexts[game.Control(IDC_TIME)], seconds.count() + 2) << "the clock only when its second changes";
+    EXPECT_LE(texts.Count(game.Control(IDC_TIME)), seconds.count() + 2) << "the clock only when its second changes";
 }
 
 TEST_F(StressTest, MinimisedAndRestoredTheWindowKeepsItsGame) {
@@ -202,19 +168,8 @@ TEST_F(StressTest, AltF4EndsTheProgramInEveryState) {
             ASSERT_NE(box.hWnd, nullptr);
             window.CloseBox(box);
         }
-        SetForegroundWindow(window.Handle());
-        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window.Handle(); }));
-        INPUT keys[4] = {};
-        for (INPUT& key : keys) {
-            key.type = INPUT_KEYBOARD;
-        }
-        keys[0].ki.wVk = VK_MENU;
-        keys[1].ki.wVk = VK_F4;
-        keys[2].ki.wVk = VK_F4;
-        keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-        keys[3].ki.wVk = VK_MENU;
-        keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(4, keys, sizeof(INPUT));
+        window.Foreground();
+        PressKeyWith(VK_MENU, VK_F4);
         EXPECT_TRUE(WaitUntil([&] { return !window.Running(); })) << "Alt+F4 closed the window";
     }
 }
