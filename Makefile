@@ -12,10 +12,10 @@ play: windows
 	tools/wine-session.sh wine explorer /desktop=mendo,800x600 build/windows/Mendo.exe
 
 test: native windows fuzzer
-	ctest --preset native
-	tools/wine-session.sh ctest --preset windows
 	mkdir -p $(FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 -print_final_stats=1 $(FUZZ_CORPUS) tests/fuzz/corpus
+	ctest --preset native
+	tools/wine-session.sh ctest --preset windows
 
 fuzz: fuzzer
 	mkdir -p $(FUZZ_CORPUS)
