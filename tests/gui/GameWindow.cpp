@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "PlayerInput.h"
 #include "framework/CWinApp.h"
 #include "framework/Cp1251.h"
 #include "res/resource.h"
@@ -56,8 +57,10 @@ GameWindow::GameWindow() {
     m_hWnd = m_dialog->m_hWnd;
     const int ticks = m_ticks;
     WaitUntil([&] { return m_ticks > ticks; });
-    // The player's window is the active one, so that its first click is not spent on activation.
+    // The player's window is the active one, so that its first click is not spent on activation,
+    // and the pointer starts away from the markers, where an earlier test may have left it.
     Foreground();
+    MovePointerTo(Control(IDC_QUESTION));
 }
 
 GameWindow::~GameWindow() {
