@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs those of the named Debian packages that the machine lacks.
+# Installs those of the named Debian packages that the machine lacks, with what they recommend:
+# Wine loads the X libraries it recommends (XInput, XRender, ...) when it needs them.
 set -euo pipefail
 
 missing=()
@@ -14,4 +15,4 @@ echo "Installing: ${missing[*]}"
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
