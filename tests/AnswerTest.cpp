@@ -119,14 +119,6 @@ TEST_F(AnswerTest, QuestionMarkIsAddedOnlyWithoutColonOrFullStop) {
     }
 }
 
-TEST_F(AnswerTest, TheAddedQuestionMarkStaysInTheRecord) {
-    // Question 1 has been presented: presenting it again adds nothing more.
-    const std::string once = game.m_round[0].szQuestion;
-    game.OnGameEasy();
-    EXPECT_EQ(std::string(game.m_round[0].szQuestion), once);
-    EXPECT_NE(once.substr(once.size() - 2), "??");
-}
-
 TEST_F(AnswerTest, ChoosingABlankedAnswerCostsNothingAndEndsNothing) {
     game.AnswerRight(3);
     game.OnHintRemove();
