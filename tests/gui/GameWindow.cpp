@@ -39,6 +39,11 @@ LRESULT CALLBACK GameWindow::CountTicks(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 GameWindow::GameWindow() {
+    // The tests compare marker icons with the module's shared ones. Two threads loading the same
+    // icon for the first time at once may get two handles, so the test thread loads them first.
+    for (int icon : {IDI_MARK_IDLE, IDI_MARK_HOT, IDI_MARK_PRESSED}) {
+        LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon));
+    }
     std::atomic<CTriviaDlg*> started{nullptr};
     m_thread = std::thread([this, &started] {
         CTriviaDlg dialog;
