@@ -42,6 +42,17 @@ if [ ! -f "$WINEPREFIX/.mendo-ready" ]; then
     touch "$WINEPREFIX/.mendo-ready"
 fi
 
+# Debian's Wine does not read the fonts it ships from its own folder, so the prefix gets them in
+# its Fonts folder, as Windows has them: Marlett draws the caption buttons. "MS Sans Serif" is
+# the Cyrillic face whatever code page Wine runs under, as on a Bulgarian Windows: Wine takes
+# that face from sserifer.fon under code page 1251 and from sserife.fon under 1252.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/* "$fonts/"
+    cp /usr/share/wine/fonts/sserifer.fon "$fonts/sserife.fon"
+fi
+
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 || true
 
