@@ -6,7 +6,7 @@
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr
 FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
 
 play: windows
 	tools/wine-session.sh wine explorer /desktop=mendo,800x600 build/windows/Mendo.exe
@@ -15,7 +15,8 @@ test: native windows fuzzer
 	mkdir -p $(FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 -print_final_stats=1 $(FUZZ_CORPUS) tests/fuzz/corpus
 	ctest --preset native
-	tools/wine-session.sh ctest --preset windows
+	LC_ALL=C.UTF-8 tools/wine-session.sh ctest --preset windows
+	LC_ALL=bg_BG.UTF-8 tools/wine-session.sh ctest --preset windows-cp1251
 
 fuzz: fuzzer
 	mkdir -p $(FUZZ_CORPUS)
@@ -49,6 +50,7 @@ fuzzer: packages
 
 packages:
 	tools/install-packages.sh $(NATIVE_PACKAGES) $(WINDOWS_PACKAGES)
+	tools/install-locale.sh bg_BG.UTF-8
 
 clean:
 	rm -rf build
