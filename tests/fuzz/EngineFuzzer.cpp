@@ -1,33 +1,14 @@
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <set>
-#include <string>
 
 #include "engine/TriviaGame.h"
 #include "tests/PoolView.h"
+#include "tests/fuzz/GameRules.h"
 
 // Plays any sequence of level starts, answers and helps, and checks after every step that the
 // game is still one the rules allow.
 
 namespace {
-
-const std::set<std::string> kBoxTexts = {
-    "WRONG!!!",
-    "Are you idiot?!?",
-    "Мисля, че не си платежоспособен!",
-    "Не ставаш ли малко нахален?",
-    "А точките аз ли да ти ги спечеля?!?",
-    "Свърши се тя... стига ти за тази игра",
-};
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "broken rule: %s\n", what);
-        std::abort();
-    }
-}
 
 class FuzzGame : public CTriviaGame {
 public:
@@ -42,48 +23,12 @@ protected:
     void SetRankPosition(int position) override { rank = position; }
     void Refresh() override {}
     void ShowMessageBox(const char* text, const char*, BoxIcon icon) override {
-        Require(kBoxTexts.count(text) == 1, "only the game's own boxes open");
-        Require((icon == BoxIcon::Stop) == (std::string(text) == "WRONG!!!"), "only WRONG!!! has an icon");
-        if (std::string(text) == "WRONG!!!") {
+        if (CheckBox(text, icon)) {
             lost = true;
         }
     }
     std::time_t SeedTime() override { return seed; }
 };
-
-void CheckRound(const FuzzGame& game) {
-    std::set<int> drawn;
-    for (const RoundRecord& record : game.m_round) {
-        Require(record.nCorrect >= 1 && record.nCorrect <= kAnswerCount, "nCorrect is 1 to 4");
-        const int entry = game.pool->EntryOf(record);
-        Require(entry >= 0, "every record comes from the pool");
-        Require(drawn.insert(entry).second, "no entry twice in a game");
-        Require(record.szAnswer[record.nCorrect - 1] == game.pool->CorrectAnswer(static_cast<std::size_t>(entry)),
-                "nCorrect names the pool's right answer");
-    }
-}
-
-void CheckState(const FuzzGame& game) {
-    Require(game.m_nCurrent >= 0 && game.m_nCurrent <= kRoundLength, "m_nCurrent is 0 to 25");
-    Require(game.m_nScore >= 0 && game.m_nScore <= 250 && game.m_nScore % 10 == 0, "score is 0..250 in tens");
-    Require(game.m_nRemoveLeft >= 0 && game.m_nRemoveLeft <= 2, "-10 uses are 0 to 2");
-    Require(game.m_nRevealLeft >= 0 && game.m_nRevealLeft <= 2, "-50 uses are 0 to 2");
-    if (game.m_nLevel != kNoGame) {
-        Require(game.rank == game.m_nScore / 10, "the gauge shows the score");
-        CString score;
-        score.Format("точки:\t%d", game.m_nScore);
-        Require(game.m_strScore == score, "the score text shows the score");
-    } else if (game.lost) {
-        Require(game.rank == 0 && game.m_strScore.IsEmpty(), "a lost game empties the gauge and the score");
-    }
-    if (game.m_nCurrent < kRoundLength) {
-        Require(game.m_nLevel != kNoGame, "a pending question belongs to a game");
-        const RoundRecord& pending = game.m_round[game.m_nCurrent];
-        Require(!game.m_strAnswer[pending.nCorrect - 1].IsEmpty(), "the right answer is never blanked");
-        const char letter = static_cast<char>(pending.nCorrect + 64);
-        Require(letter >= 'A' && letter <= 'D', "the hint letter is A to D");
-    }
-}
 
 }  // namespace
 
@@ -108,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 } else {
                     game.OnGameLogic();
                 }
-                CheckRound(game);
+                CheckRound(game, *game.pool);
                 Require(game.m_nCurrent == 0 && game.m_nScore == 0, "a level start begins at question 1");
                 break;
             }
@@ -128,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
                 break;
         }
-        CheckState(game);
+        CheckState(game, game.rank, game.lost);
     }
     return 0;
 }
