@@ -132,7 +132,8 @@ void Frontend::OnTick(std::time_t now) {
 void Frontend::OnResize() {
     m_tooSmall = LINES < kScreenLines || COLS < kScreenColumns;
     SetOrigin(m_tooSmall ? 0 : (LINES - kScreenLines) / 2, m_tooSmall ? 0 : (COLS - kScreenColumns) / 2);
-    erase();
+    // The terminal may keep cells from before the resize that curses thinks are blank.
+    clear();
     DrawAll();
 }
 
