@@ -72,7 +72,8 @@ AboutLayout LayOutAbout() {
     const Rect box = {(kScreenLines - kAboutLines) / 2, (kScreenColumns - kInnerWidth - 2) / 2, kAboutLines,
                       kInnerWidth + 2};
     const int linkX = box.x + kLinkColumn;
-    return {box, {box.y + kWebRow, linkX, 1, CellWidth(ToWide(kWebAddress))},
+    return {box,
+            {box.y + kWebRow, linkX, 1, CellWidth(ToWide(kWebAddress))},
             {box.y + kMailRow, linkX, 1, CellWidth(ToWide(kMailAddress))}};
 }
 

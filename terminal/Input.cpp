@@ -32,8 +32,14 @@ constexpr wchar_t kRevealKey = L'5';
 
 Command AltCommand(int key) {
     switch (key) {
-        case L'g': case L'G': case L'г': case L'Г': return Command::GameMenu;
-        case L'a': case L'A': case L'а': case L'А': return Command::About;
+        case L'g':
+        case L'G':
+        case L'г':
+        case L'Г': return Command::GameMenu;
+        case L'a':
+        case L'A':
+        case L'а':
+        case L'А': return Command::About;
         case L' ': return Command::WindowMenu;
         default: return Command::None;
     }
@@ -111,5 +117,6 @@ bool IsEscape(const Event& key) {
 }
 
 bool ClosesBox(const Event& key) {
-    return IsEnter(key) || IsEscape(key) || (key.kind == EventKind::Key && !key.isFunctionKey && !key.alt && key.key == L' ');
+    return IsEnter(key) || IsEscape(key) ||
+           (key.kind == EventKind::Key && !key.isFunctionKey && !key.alt && key.key == L' ');
 }

@@ -12,12 +12,12 @@ enum class Command {
     Easy,
     Hard,
     Logic,
-    Remove,      // the "-10" help
-    Reveal,      // the "-50" help
-    About,       // the menu bar's About
-    WindowAbout, // the window menu's About
-    GameMenu,    // opens the Game menu
-    WindowMenu,  // opens the window menu
+    Remove,       // the "-10" help
+    Reveal,       // the "-50" help
+    About,        // the menu bar's About
+    WindowAbout,  // the window menu's About
+    GameMenu,     // opens the Game menu
+    WindowMenu,   // opens the window menu
     Close,
 };
 

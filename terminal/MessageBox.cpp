@@ -13,8 +13,8 @@ const wchar_t kStopMark[] = L"(X)";
 const wchar_t kOkButton[] = L"[  OK  ]";
 constexpr int kStopMarkWidth = 3;
 constexpr int kOkWidth = 8;
-constexpr int kMargin = 2;       // blank cells between the frame and the text
-constexpr int kTextWidth = 56;   // longer texts wrap
+constexpr int kMargin = 2;      // blank cells between the frame and the text
+constexpr int kTextWidth = 56;  // longer texts wrap
 constexpr int kLeastWidth = 24;
 static_assert(kTextWidth + kStopMarkWidth + 3 * kMargin + 2 <= kScreenColumns, "a box fits the screen");
 
@@ -71,7 +71,8 @@ void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstr
         if (event.kind == EventKind::Quit || ClosesBox(event)) {
             return;
         }
-        if (event.kind == EventKind::Mouse && event.mouse == MouseAction::Release && layout.okButton.Holds(event.y, event.x)) {
+        if (event.kind == EventKind::Mouse && event.mouse == MouseAction::Release &&
+            layout.okButton.Holds(event.y, event.x)) {
             return;
         }
     }

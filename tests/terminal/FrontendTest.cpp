@@ -204,7 +204,8 @@ TEST_F(FrontendTest, MenusByKeyAndMouse) {
     });
     events.Press(1, 3).Release(5, 4).Then([&] { EXPECT_EQ(frontend.Game().m_nLevel, kLogic); });
     events.Alt(L'g').Key(L'e').Then([&] { EXPECT_EQ(frontend.Game().m_nLevel, kEasy); });
-    events.Press(1, 3).Press(20, 20).Then([&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "a press elsewhere closes"; });
+    events.Press(1, 3).Press(20, 20).Then(
+        [&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "a press elsewhere closes"; });
     events.FunctionKey(KEY_F(10)).FunctionKey(KEY_LEFT).Then([&] {
         EXPECT_TRUE(Shows(L"About Mendo..."));
         EXPECT_TRUE(Shows(L"Close"));
@@ -242,11 +243,14 @@ TEST_F(FrontendTest, TheHintCodeShowsTheLetterWithEveryRuleOfTheTypedText) {
     // A deletion is a change: "74851" is cleared at its 5th character, "748" and "5" make the code.
     events.Key(kEnter).Type(L"7486").Key(kControlH).Type(L"5").Then([&] { EXPECT_TRUE(Shows(L"Hello My Master")); });
     const AboutLayout about = LayOutAbout();
-    events.Key(kEnter).Press(about.webLink.y, about.webLink.x + 2).Press(about.mailLink.y, about.mailLink.x).Then([&] { EXPECT_TRUE(Shows(L"web:")) << "a press on a link keeps the box"; });
-    events.Press(about.box.y + about.box.lines - 2, about.box.x + 1).Then([&] { EXPECT_FALSE(Shows(L"web:")) << "a press elsewhere in the box closes it"; });
-    events.Alt(L' ').Key(L'a').Type(L"7485").Then([&] {
-        EXPECT_TRUE(Shows(std::wstring(L"Най-вероятно е (") + letter + L")"));
+    events.Key(kEnter).Press(about.webLink.y, about.webLink.x + 2).Press(about.mailLink.y, about.mailLink.x).Then([&] {
+        EXPECT_TRUE(Shows(L"web:")) << "a press on a link keeps the box";
     });
+    events.Press(about.box.y + about.box.lines - 2, about.box.x + 1).Then([&] {
+        EXPECT_FALSE(Shows(L"web:")) << "a press elsewhere in the box closes it";
+    });
+    events.Alt(L' ').Key(L'a').Type(L"7485").Then(
+        [&] { EXPECT_TRUE(Shows(std::wstring(L"Най-вероятно е (") + letter + L")")); });
     events.Key(kEnter).Key(kEnter).Then([&] {
         EXPECT_FALSE(Shows(L"Тайната врата!")) << "the hint code left the text empty";
         EXPECT_EQ(frontend.Game().m_nCurrent, 0) << "the codes change nothing in the game";
@@ -292,7 +296,8 @@ TEST_F(FrontendTest, ASmallTerminalAsksForMoreAndTheGameGoesOnWhenItGrows) {
         EXPECT_TRUE(Shows(L"Мисля, че не си платежоспособен!")) << "the box is back over the screen";
         EXPECT_TRUE(Shows(L"точки:  0"));
     });
-    events.Key(kEnter).Press(1, 3).Then([&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "clicks move with the screen"; });
+    events.Key(kEnter).Press(1, 3).Then(
+        [&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "clicks move with the screen"; });
     events.Press(3 + 1, 10 + 3).Then([&] { EXPECT_TRUE(Shows(L"Easy        Ctrl+E")); });
     events.Key(kEscapeKey);
     Play();

@@ -21,7 +21,10 @@ TEST_F(TextTest, GameTextsBecomeWideCharactersAndTypedTextComesBack) {
     EXPECT_EQ(ToCp1251(L"точки:\t10 Ж я"), game);
     // Macros spell their arguments in Windows-1251, which has neither of these.
     const std::wstring beyond = L"7€4\U0001F600\u4E2D";
-    EXPECT_EQ(ToCp1251(beyond), "7\x88" "4??") << "one byte a character, '?' where Windows-1251 has none";
+    EXPECT_EQ(ToCp1251(beyond),
+              "7\x88"
+              "4??")
+        << "one byte a character, '?' where Windows-1251 has none";
     EXPECT_EQ(ToWide(""), L"");
 }
 
