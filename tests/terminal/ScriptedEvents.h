@@ -69,21 +69,11 @@ private:
     };
 
     static Event KeyEvent(int key, bool isFunctionKey, bool alt) {
-        Event event;
-        event.kind = EventKind::Key;
-        event.key = key;
-        event.isFunctionKey = isFunctionKey;
-        event.alt = alt;
-        return event;
+        return Event{EventKind::Key, key, isFunctionKey, alt};
     }
 
     static Event MouseEvent(MouseAction action, int y, int x) {
-        Event event;
-        event.kind = EventKind::Mouse;
-        event.mouse = action;
-        event.y = y;
-        event.x = x;
-        return event;
+        return Event{EventKind::Mouse, 0, false, false, action, y, x};
     }
 
     ScriptedEvents& Add(const Event& event) {
