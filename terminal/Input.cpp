@@ -1,7 +1,5 @@
 #include "terminal/Input.h"
 
-#include <curses.h>
-
 #include "terminal/MainView.h"
 
 namespace {
@@ -12,7 +10,6 @@ constexpr int kControlL = 12;
 constexpr int kDelete = 127;  // Backspace on the others
 constexpr int kLineFeed = 10;
 constexpr int kReturn = 13;
-constexpr int kMenuBarKey = KEY_F(10);
 
 // Each answer key with its place on the Bulgarian phonetic layout, in both cases.
 struct AnswerKeys {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <curses.h>
+
 #include "terminal/Event.h"
 
 // What the player asks of the main screen.
@@ -23,6 +25,7 @@ enum class Command {
 
 constexpr int kInterruptKey = 3;  // Ctrl+C
 constexpr int kEscapeKey = 27;
+constexpr int kMenuBarKey = KEY_F(10);
 
 // The command of a key on the main screen; keys that mean nothing give None.
 Command CommandForKey(const Event& key);

@@ -167,7 +167,7 @@ Command RunMenuBar(Frontend& frontend, MenuTitle start) {
             frontend.DrawAll();
             continue;
         }
-        if (IsEscape(event) || (event.isFunctionKey && event.key == KEY_F(10))) {
+        if (IsEscape(event) || (event.isFunctionKey && event.key == kMenuBarKey)) {
             return Command::None;
         }
         if (IsEnter(event)) {

@@ -4,7 +4,6 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <ctime>
 
@@ -55,8 +54,11 @@ Event TerminalEvents::Next() {
         }
         const auto now = std::chrono::steady_clock::now();
         if (now >= m_nextTick) {
-            // A late tick is not made up for: the clock shows the time, not a count.
-            m_nextTick = std::max(m_nextTick + kTickPeriod, now);
+            // Late ticks are not made up for: the clock shows the time, not a count.
+            m_nextTick += kTickPeriod;
+            if (m_nextTick <= now) {
+                m_nextTick = now + kTickPeriod;
+            }
             event.kind = EventKind::Tick;
             event.now = std::time(nullptr);
             return event;
