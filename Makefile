@@ -1,9 +1,11 @@
-# make play: build and start the game.  make test: build everything and run every test.
-# make bench: measure the engine, and the game's start-up and idle cost under Wine.
+# make play: build and start the game.  make terminal: build and start the game in this terminal.
+# make test: build everything and run every test.
+# make bench: measure the engine, the game's start-up and idle cost under Wine and in a terminal.
 # make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
-.PHONY: play test bench fuzz coverage native windows fuzzer packages clean
+.PHONY: play terminal test bench fuzz coverage native windows fuzzer packages clean
 
-NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr
+NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
+	libncurses-dev tmux
 FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
 # A whole game is some 30 bytes; longer inputs only play more games more slowly.
@@ -12,6 +14,12 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wi
 
 play: windows
 	tools/wine-session.sh wine explorer /desktop=mendo,800x600 build/windows/Mendo.exe
+
+terminal:
+	tools/install-packages.sh $(NATIVE_PACKAGES)
+	cmake --preset native
+	cmake --build --preset native --target mendo
+	build/native/mendo
 
 test: native windows fuzzer
 	mkdir -p $(FUZZ_CORPUS)
@@ -36,6 +44,7 @@ coverage: packages
 
 bench: native windows
 	build/native/bench/engine_bench
+	python3 tools/terminal_bench.py build/native/mendo
 	tools/wine-session.sh sh -c 'wine build/windows/startup_bench.exe && tools/idle-cpu.sh'
 
 native: packages

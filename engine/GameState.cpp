@@ -2,6 +2,8 @@
 
 #include "engine/TriviaGame.h"
 
+const char kStartQuestion[] = "От меню Game изберете нивото, на което ще играете.";
+
 const char* const kStartAnswers[kAnswerCount] = {
     "Играта е в експериментална фаза",
     "и е създадена за развлечение.",

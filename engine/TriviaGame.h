@@ -18,6 +18,8 @@ constexpr int kPointsPerAnswer = 10;
 constexpr int kRemoveCost = 10;
 constexpr int kRevealCost = 50;
 
+// The start sentence; after a lost game the engine shows it with a comma after "което".
+extern const char kStartQuestion[];
 // What the screen shows while no game runs: at dialog start and after a lost game.
 extern const char* const kStartAnswers[kAnswerCount];
 

@@ -50,6 +50,7 @@
 
 // The About box.
 #define IDC_SECRET 1043
+#define IDC_CAPTION_BLOCK 1044
 #define IDC_WEB_LINK 1056
 #define IDC_MAIL_LINK 1057
 #define IDC_RULES 1061

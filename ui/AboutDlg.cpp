@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "about/AboutTexts.h"
 #include "framework/CDataExchange.h"
 #include "framework/CWinApp.h"
 #include "framework/Cp1251.h"
@@ -11,10 +12,6 @@
 
 namespace {
 
-const char kRules[] =
-    "Имате 25 въпроса. \nБутонът \"-10\" премахва 1 грешен отговор и 10 точки от актива Ви.\n"
-    " Бутонът \"-50\" Ви посочва верният отговор срещу 50 т.";
-const char kThanks[] = "За направата на тази игра искам да благодаря на мене, щото съм си аз!!!";
 const char kMailTo[] = "mailto:";
 
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
@@ -43,6 +40,9 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetDlgItemTextW(m_hWnd, IDC_CAPTION_BLOCK, Widen(kCaptionBlock).c_str());
+    SetDlgItemTextW(m_hWnd, IDC_WEB_LINK, Widen(kWebAddress).c_str());
+    SetDlgItemTextW(m_hWnd, IDC_MAIL_LINK, Widen(kMailAddress).c_str());
     SetDlgItemTextW(m_hWnd, IDC_RULES, Widen(kRules).c_str());
     SetDlgItemTextW(m_hWnd, IDC_THANKS, Widen(kThanks).c_str());
     // The dialog manager gives no focus to a hidden box without a tab stop: typed codes must reach it.

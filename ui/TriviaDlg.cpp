@@ -5,8 +5,6 @@
 #include "framework/CWinApp.h"
 #include "res/resource.h"
 
-const char kStartQuestion[] = "От меню Game изберете нивото, на което ще играете.";
-
 namespace {
 
 constexpr UINT_PTR kClockTimer = 0;

@@ -65,6 +65,3 @@ private:
     CStatic& Marker(int nAnswer);
     void PlaceToolBar();
 };
-
-// The start sentence; after a lost game the engine shows it with a comma after "което".
-extern const char kStartQuestion[];

@@ -1,0 +1,79 @@
+#include "terminal/MessageBox.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "terminal/Frontend.h"
+#include "terminal/Input.h"
+#include "terminal/TextLayout.h"
+
+namespace {
+
+const wchar_t kStopMark[] = L"(X)";
+const wchar_t kOkButton[] = L"[  OK  ]";
+constexpr int kStopMarkWidth = 3;
+constexpr int kOkWidth = 8;
+constexpr int kMargin = 2;      // blank cells between the frame and the text
+constexpr int kTextWidth = 56;  // longer texts wrap
+constexpr int kLeastWidth = 24;
+static_assert(kTextWidth + kStopMarkWidth + 3 * kMargin + 2 <= kScreenColumns, "a box fits the screen");
+
+class MessageBoxLayer : public Layer {
+public:
+    MessageBoxLayer(const std::wstring& caption, BoxLayout layout) : m_caption(caption), m_layout(std::move(layout)) {}
+
+    void Draw() override {
+        const Rect& box = m_layout.box;
+        Fill(box, Ink::Box);
+        Frame(box, Ink::Box);
+        PutText(box.y, box.x, L" " + m_caption, box.columns, Ink::Caption);
+        if (m_layout.stopMark.columns > 0) {
+            PutCharacters(m_layout.stopMark.y, m_layout.stopMark.x, kStopMark, Ink::Stop);
+        }
+        for (std::size_t i = 0; i < m_layout.lines.size(); ++i) {
+            PutCharacters(m_layout.stopMark.y + static_cast<int>(i), m_layout.textColumn, m_layout.lines[i], Ink::Box);
+        }
+        PutCharacters(m_layout.okButton.y, m_layout.okButton.x, kOkButton, Ink::Menu);
+    }
+
+private:
+    std::wstring m_caption;
+    BoxLayout m_layout;
+};
+
+}  // namespace
+
+BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon) {
+    BoxLayout layout;
+    layout.lines = WrapWords(text, kTextWidth);
+    int textWidth = 0;
+    for (const std::wstring& line : layout.lines) {
+        textWidth = std::max(textWidth, CellWidth(line));
+    }
+    const int markWidth = icon == BoxIcon::Stop ? kStopMarkWidth + kMargin : 0;
+    const int inner = std::max({kLeastWidth, markWidth + textWidth + 2 * kMargin, CellWidth(caption) + kMargin});
+    const int columns = std::min(inner + 2, kScreenColumns);
+    const int lines = static_cast<int>(layout.lines.size()) + 5;  // caption, blank, text, blank, OK, frame
+    layout.box = {(kScreenLines - lines) / 2, (kScreenColumns - columns) / 2, lines, columns};
+    const int contentColumn = layout.box.x + 1 + (inner - markWidth - textWidth) / 2;
+    layout.stopMark = {layout.box.y + 2, contentColumn, 1, icon == BoxIcon::Stop ? kStopMarkWidth : 0};
+    layout.textColumn = contentColumn + markWidth;
+    layout.okButton = {layout.box.y + lines - 2, layout.box.x + (columns - kOkWidth) / 2, 1, kOkWidth};
+    return layout;
+}
+
+void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon) {
+    const BoxLayout layout = LayOutBox(text, caption, icon);
+    MessageBoxLayer layer(caption, layout);
+    LayerShowing showing(frontend, layer);
+    while (true) {
+        const Event event = frontend.WaitForInput();
+        if (event.kind == EventKind::Quit || ClosesBox(event)) {
+            return;
+        }
+        if (event.kind == EventKind::Mouse && event.mouse == MouseAction::Release &&
+            layout.okButton.Holds(event.y, event.x)) {
+            return;
+        }
+    }
+}
