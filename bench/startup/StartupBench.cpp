@@ -130,7 +130,9 @@ int main(int argc, char** argv) {
     std::vector<double> startup[2];
     std::set<std::wstring> dlls[2];
     for (int i = 0; i < kStarts; ++i) {
-        for (int p = 0; p < 2; ++p) {
+        // Each program goes first in every other round, so that neither always follows the other.
+        for (int turn = 0; turn < 2; ++turn) {
+            const int p = i % 2 == 0 ? turn : 1 - turn;
             Running running;
             double milliseconds = 0;
             if (!Start(files[p], question, running, milliseconds)) {
