@@ -23,6 +23,16 @@ const wchar_t* g_texts[kTexts] = {L"Играта е в експеримента�
                                   L"да намерите на сайта ми.",
                                   L"",
                                   L""};
+// The figures of the game's window, as the game sets it up.
+constexpr WORD kToolBarResourceType = 241;
+constexpr int kButtonExtraWidth = 7;
+constexpr int kButtonExtraHeight = 6;
+constexpr POINT kToolBarSpot = {350, 55};  // client pixels at dialog base units of 6 x 13
+constexpr UINT kClockPeriodMs = 100;
+constexpr int kFontHeight = 20;
+constexpr COLORREF kBackground = RGB(50, 117, 156);
+constexpr COLORREF kTextColour = RGB(0, 255, 0);
+
 HWND g_controls[kTexts];
 wchar_t g_clock[kTextSize];
 HBRUSH g_brush;
@@ -48,15 +58,16 @@ void SetUp(HWND dialog) {
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
-    const WORD* bar = static_cast<const WORD*>(LockResource(
-        LoadResource(instance, FindResourceW(instance, MAKEINTRESOURCEW(IDR_HINT_TOOLBAR), MAKEINTRESOURCEW(241)))));
+    const WORD* bar = static_cast<const WORD*>(
+        LockResource(LoadResource(instance, FindResourceW(instance, MAKEINTRESOURCEW(IDR_HINT_TOOLBAR),
+                                                          MAKEINTRESOURCEW(kToolBarResourceType)))));
     HWND toolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
                                    WS_CHILD | WS_VISIBLE | CCS_TOP | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
                                        CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
                                    0, 0, 0, 0, dialog, reinterpret_cast<HMENU>(0xE800), instance, nullptr);
     SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(bar[1], bar[2]));
-    SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bar[1] + 7, bar[2] + 6));
+    SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bar[1] + kButtonExtraWidth, bar[2] + kButtonExtraHeight));
     COLORMAP ground = {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)};
     TBADDBITMAP bitmap = {nullptr,
                           reinterpret_cast<UINT_PTR>(CreateMappedBitmap(instance, IDR_HINT_TOOLBAR, 0, &ground, 1))};
@@ -68,16 +79,16 @@ void SetUp(HWND dialog) {
     GetClientRect(dialog, &client);
     RECT units = {0, 0, 4, 8};
     MapDialogRect(dialog, &units);
-    SetWindowPos(toolBar, HWND_BOTTOM, MulDiv(350, units.right, 6), MulDiv(55, units.bottom, 13), client.right,
-                 HIWORD(SendMessageW(toolBar, TB_GETBUTTONSIZE, 0, 0)), SWP_NOACTIVATE);
+    SetWindowPos(toolBar, HWND_BOTTOM, MulDiv(kToolBarSpot.x, units.right, 6), MulDiv(kToolBarSpot.y, units.bottom, 13),
+                 client.right, HIWORD(SendMessageW(toolBar, TB_GETBUTTONSIZE, 0, 0)), SWP_NOACTIVATE);
 
-    SetTimer(dialog, 0, 100, nullptr);
+    SetTimer(dialog, 0, kClockPeriodMs, nullptr);
     SendDlgItemMessageW(dialog, IDC_RANK, PBM_SETRANGE, 0, MAKELPARAM(1, 25));
     LoadIconW(instance, MAKEINTRESOURCEW(IDI_MARK_IDLE));
     LoadIconW(instance, MAKEINTRESOURCEW(IDI_MARK_HOT));
 
     LOGFONTW font = {};
-    font.lfHeight = 20;
+    font.lfHeight = kFontHeight;
     font.lfWeight = FW_BOLD;
     font.lfItalic = TRUE;
     font.lfUnderline = TRUE;
@@ -87,7 +98,7 @@ void SetUp(HWND dialog) {
     font.lfUnderline = FALSE;
     SendDlgItemMessageW(dialog, IDC_NUMBER, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), FALSE);
     SetDlgItemTextW(dialog, IDC_QUESTION, L"От меню Game изберете нивото, на което ще играете.");
-    g_brush = CreateSolidBrush(RGB(50, 117, 156));
+    g_brush = CreateSolidBrush(kBackground);
 
     RECT area;
     RECT own;
@@ -114,7 +125,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         case WM_TIMER: Tick(); return TRUE;
         case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC:
-            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 255, 0));
+            SetTextColor(reinterpret_cast<HDC>(wParam), kTextColour);
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<INT_PTR>(g_brush);
         case WM_CLOSE: PostQuitMessage(0); return TRUE;
