@@ -23,6 +23,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kStarts = 21;
 constexpr int kTextSize = 128;
 constexpr int kQuestionId = 1000;
+constexpr auto kSettle = std::chrono::milliseconds(500);
 
 struct Running {
     PROCESS_INFORMATION process{};
@@ -142,6 +143,8 @@ int main(int argc, char** argv) {
             }
             startup[p].push_back(milliseconds);
             if (i == 0) {
+                // Some DLLs load with the first paint, just after the text shows.
+                std::this_thread::sleep_for(kSettle);
                 dlls[p] = LoadedDlls(running.process.hProcess);
             }
             Stop(running);
