@@ -10,6 +10,8 @@ seconds=30
 tick_ms=$((1000 / $(getconf CLK_TCK)))
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# The same time to the nanosecond, as the scheduler counts it: finer than a tick.
+cpu_ns() { awk '{ print $1 }' "/proc/$1/schedstat"; }
 
 # The wineserver of this prefix: other prefixes on the machine have wineservers of their own.
 own_wineserver() {
@@ -24,34 +26,35 @@ own_wineserver() {
     exit 1
 }
 
-# Prints the ticks of the program and of the wineserver while the program idles.
+# Prints the ticks of the program and of the wineserver while the program idles, then both again
+# in microseconds.
 measure() {
     wine "$1" &
     local pid=$!
     sleep 3  # started and settled: from here on it only ticks
     local server
     server=$(own_wineserver)
-    local before server_before
+    local before server_before before_ns server_before_ns
     before=$(cpu_ticks "$pid")
     server_before=$(cpu_ticks "$server")
+    before_ns=$(cpu_ns "$pid")
+    server_before_ns=$(cpu_ns "$server")
     sleep "$seconds"
-    echo "$(($(cpu_ticks "$pid") - before)) $(($(cpu_ticks "$server") - server_before))"
+    echo "$(($(cpu_ticks "$pid") - before)) $(($(cpu_ticks "$server") - server_before))" \
+        "$((($(cpu_ns "$pid") - before_ns) / 1000)) $((($(cpu_ns "$server") - server_before_ns) / 1000))"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
 
 floor="$root/build/windows/floor_dialog.exe"
-game_ticks=0 game_server=0 floor_ticks=0 floor_server=0
+declare -A total=()
 for program in "$game" "$floor" "$floor" "$game"; do
-    read -r ticks server <<<"$(measure "$program")"
-    if [ "$program" = "$game" ]; then
-        game_ticks=$((game_ticks + ticks)) game_server=$((game_server + server))
-    else
-        floor_ticks=$((floor_ticks + ticks)) floor_server=$((floor_server + server))
-    fi
+    read -r ticks server us server_us <<<"$(measure "$program")"
+    total[$program]="$(echo "${total[$program]:-0 0 0 0}" |
+        awk -v t="$ticks" -v s="$server" -v u="$us" -v v="$server_us" '{ print $1 + t, $2 + s, $3 + u, $4 + v }')"
 done
-printf '%-14s %18s %22s\n' "program" "ticks in $((2 * seconds)) s" "wineserver's ticks"
-printf '%-14s %18d %22d\n' "Mendo.exe" "$game_ticks" "$game_server"
-printf '%-14s %18d %22d\n' "floor" "$floor_ticks" "$floor_server"
-echo "(ticks of $tick_ms ms; the game's budget is 1.1 x the floor + 1 tick:" \
-    "$(awk -v f="$floor_ticks" 'BEGIN { printf "%.1f", 1.1 * f + 1 }'))"
+printf '%s\n' "Mendo.exe ${total[$game]}" "floor ${total[$floor]}" | awk -v seconds=$((2 * seconds)) -v tick="$tick_ms" '
+    BEGIN { printf "%-10s %16s %20s %16s %18s\n", "program", "ticks in " seconds " s", "wineserver ticks",
+                   "ms (scheduler)", "wineserver ms" }
+    { printf "%-10s %16d %20d %16.1f %18.1f\n", $1, $2, $3, $4 / 1000, $5 / 1000; ticks[NR] = $2 }
+    END { printf "(ticks of %d ms; the game'"'"'s budget is 1.1 x the floor + 1 tick: %.1f)\n", tick, 1.1 * ticks[2] + 1 }'
