@@ -220,21 +220,13 @@ int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
 
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const {
     for (const Control& control : m_controls) {
-        // A handle whose id no longer answers belongs to a control that is gone.
-        if (control.nID == nID && ::GetDlgCtrlID(control.hWnd) == nID) {
+        if (control.nID == nID) {
             *phWnd = control.hWnd;
             return;
         }
     }
     *phWnd = ::GetDlgItem(m_hWnd, nID);
-    if (*phWnd == nullptr) {
-        return;
-    }
-    const auto stale = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [nID](const Control& control) { return control.nID == nID; });
-    if (stale != m_controls.end()) {
-        stale->hWnd = *phWnd;
-    } else {
+    if (*phWnd != nullptr) {
         m_controls.push_back({nID, *phWnd});
     }
 }
