@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Processor time that Mendo.exe and its floor each take over a minute idle with the clock running,
-# and the wineserver's share, read from /proc in one run: half a minute each, game, floor, floor,
-# game, so that neither takes the quieter or the busier end of the run. Run inside
-# tools/wine-session.sh; a first argument names another build of the game to measure.
+# and the wineserver's share, read from /proc in one run: a quarter of a minute at a time in the
+# order game, floor, floor, game, floor, game, game, floor, after a start that is not counted, so
+# that neither takes the quieter or the busier part of the run. Run inside tools/wine-session.sh;
+# a first argument names another build of the game to measure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 game="${1:-$root/build/windows/Mendo.exe}"
-seconds=30
+seconds=15
 tick_ms=$((1000 / $(getconf CLK_TCK)))
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -47,13 +48,14 @@ measure() {
 }
 
 floor="$root/build/windows/floor_dialog.exe"
+seconds=5 measure "$floor" >/dev/null
 declare -A total=()
-for program in "$game" "$floor" "$floor" "$game"; do
+for program in "$game" "$floor" "$floor" "$game" "$floor" "$game" "$game" "$floor"; do
     read -r ticks server us server_us <<<"$(measure "$program")"
     total[$program]="$(echo "${total[$program]:-0 0 0 0}" |
         awk -v t="$ticks" -v s="$server" -v u="$us" -v v="$server_us" '{ print $1 + t, $2 + s, $3 + u, $4 + v }')"
 done
-printf '%s\n' "Mendo.exe ${total[$game]}" "floor ${total[$floor]}" | awk -v seconds=$((2 * seconds)) -v tick="$tick_ms" '
+printf '%s\n' "Mendo.exe ${total[$game]}" "floor ${total[$floor]}" | awk -v seconds=$((4 * seconds)) -v tick="$tick_ms" '
     BEGIN { printf "%-10s %16s %20s %16s %18s\n", "program", "ticks in " seconds " s", "wineserver ticks",
                    "ms (scheduler)", "wineserver ms" }
     { printf "%-10s %16d %20d %16.1f %18.1f\n", $1, $2, $3, $4 / 1000, $5 / 1000; ticks[NR] = $2 }
