@@ -1,8 +1,10 @@
 # make play: build and start the game.  make terminal: build and start the game in this terminal.
 # make test: build everything and run every test.
-# make bench: measure the engine, the game's start-up and idle cost under Wine and in a terminal.
+# make bench: measure the engine, the game in a terminal, and under Wine its start-up and idle cost
+# against its floor and the size of Mendo.exe.
+# make reproduce: build Mendo.exe from two clones in two folders and check that both are the same.
 # make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
-.PHONY: play terminal test bench fuzz coverage native windows fuzzer packages clean
+.PHONY: play terminal test bench reproduce fuzz coverage native windows fuzzer packages clean
 
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
 	libncurses-dev tmux
@@ -24,6 +26,7 @@ terminal:
 test: native windows fuzzer
 	mkdir -p $(FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 $(FUZZ_FLAGS) $(FUZZ_CORPUS) tests/fuzz/corpus
+	tools/reproduce.sh
 	ctest --preset native
 	LC_ALL=C.UTF-8 tools/wine-session.sh ctest --preset windows
 	LC_ALL=bg_BG.UTF-8 tools/wine-session.sh ctest --preset windows-cp1251
@@ -46,6 +49,11 @@ bench: native windows
 	build/native/bench/engine_bench
 	python3 tools/terminal_bench.py build/native/mendo
 	tools/wine-session.sh sh -c 'wine build/windows/startup_bench.exe && tools/idle-cpu.sh'
+	@echo "Mendo.exe: $$(stat -c %s build/windows/Mendo.exe) bytes"
+	tools/map-sizes.py build/windows/Mendo.map 12
+
+reproduce: packages
+	tools/reproduce.sh
 
 native: packages
 	cmake --preset native

@@ -65,6 +65,11 @@ protected:                                             \
          (static_cast<ThisClass*>(target)->*(memberFxn))();                                 \
          return 0;                                                                          \
      }},
+// A message whose handler takes its wParam and lParam as they come and answers for itself.
+#define ON_MESSAGE(message, memberFxn)                                                        \
+    {(message), 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT { \
+         return (static_cast<ThisClass*>(target)->*(memberFxn))(wParam, lParam);              \
+     }},
 #define ON_WM_SYSCOMMAND()                                                                        \
     {WM_SYSCOMMAND, 0, 0, [](CCmdTarget* target, UINT, WPARAM wParam, LPARAM lParam) -> LRESULT { \
          static_cast<ThisClass*>(target)->OnSysCommand(static_cast<UINT>(wParam), lParam);        \

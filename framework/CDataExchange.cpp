@@ -1,6 +1,6 @@
 #include "framework/CDataExchange.h"
 
-#include <string>
+#include <cwchar>
 
 #include "framework/CWnd.h"
 #include "framework/Cp1251.h"
@@ -25,15 +25,10 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     }
     // The clock comes here for six texts ten times a second: compare on the control itself,
     // and send only a text that changed.
-    const std::wstring wanted = Widen(value);
-    const int length = GetWindowTextLengthW(control);
-    if (length == static_cast<int>(wanted.size())) {
-        std::wstring shown(wanted.size() + 1, L'\0');
-        GetWindowTextW(control, shown.data(), length + 1);
-        shown.resize(wanted.size());
-        if (shown == wanted) {
-            return;
-        }
+    const WideText wanted = Widen(value);
+    wchar_t shown[kTextCapacity] = L"";
+    GetWindowTextW(control, shown, kTextCapacity);
+    if (std::wcscmp(shown, wanted.c_str()) != 0) {
+        SetWindowTextW(control, wanted.c_str());
     }
-    SetWindowTextW(control, wanted.c_str());
 }

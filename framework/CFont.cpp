@@ -1,7 +1,6 @@
 #include "framework/CFont.h"
 
 #include <cwchar>
-#include <string>
 
 #include "framework/Cp1251.h"
 
@@ -20,8 +19,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONTA* description) {
     wide.lfClipPrecision = description->lfClipPrecision;
     wide.lfQuality = description->lfQuality;
     wide.lfPitchAndFamily = description->lfPitchAndFamily;
-    const std::wstring face = Widen(description->lfFaceName);
-    std::wcsncpy(wide.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(wide.lfFaceName, Widen(description->lfFaceName).c_str(), LF_FACESIZE - 1);
     DeleteObject();
     m_hFont = ::CreateFontIndirectW(&wide);
     return m_hFont != nullptr;

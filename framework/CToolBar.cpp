@@ -23,6 +23,10 @@ constexpr int kButtonExtraHeight = 6;
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(CToolBar, CWnd)
+ON_MESSAGE(WM_SIZEPARENT, &CToolBar::OnSizeParent)
+END_MESSAGE_MAP()
+
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {
     m_borders = rcBorders;
     // The bar is placed by its parent, not by the control itself.
@@ -73,4 +77,13 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource) {
 int CToolBar::CalcHeight() const {
     const LRESULT size = SendMessage(TB_GETBUTTONSIZE, 0, 0);
     return HIWORD(size) + m_borders.top + m_borders.bottom;
+}
+
+LRESULT CToolBar::OnSizeParent(WPARAM, LPARAM lParam) {
+    auto* free = reinterpret_cast<RECT*>(lParam);
+    const int height = CalcHeight();
+    ::SetWindowPos(m_hWnd, nullptr, free->left, free->top, free->right - free->left, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    free->top += height;
+    return 0;
 }

@@ -18,6 +18,12 @@ public:
     // The height the bar needs for its buttons and borders.
     int CalcHeight() const;
 
+protected:
+    // Takes the full width at the top of the free rectangle that lParam points to.
+    LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
 private:
     CRect m_borders;
 };

@@ -1,7 +1,6 @@
 #include "framework/CWinApp.h"
 
 #include <cwchar>
-#include <string>
 
 #include "framework/Cp1251.h"
 
@@ -53,24 +52,21 @@ const char* AfxGetAppName() {
 }
 
 CString AppNameFromPath(const wchar_t* path) {
-    std::wstring name = path;
-    const std::size_t folder = name.find_last_of(L"\\/");
-    if (folder != std::wstring::npos) {
-        name.erase(0, folder + 1);
+    const wchar_t* name = path;
+    for (const wchar_t* separator = std::wcspbrk(path, L"\\/"); separator != nullptr;
+         separator = std::wcspbrk(separator + 1, L"\\/")) {
+        name = separator + 1;
     }
-    const std::size_t extension = name.rfind(L'.');
-    if (extension != std::wstring::npos) {
-        name.erase(extension);
+    wchar_t stem[kTextCapacity] = L"";
+    std::wcsncpy(stem, name, kTextCapacity - 1);
+    if (wchar_t* extension = std::wcsrchr(stem, L'.')) {
+        *extension = L'\0';
     }
-    return Narrow(name.c_str());
+    return Narrow(stem);
 }
 
 CString LoadResourceString(UINT nID) {
-    const wchar_t* text = nullptr;
-    // With no buffer, LoadString hands out the resource's own text, which is not terminated.
-    const int length = LoadStringW(AfxGetInstanceHandle(), nID, reinterpret_cast<LPWSTR>(&text), 0);
-    if (length <= 0 || text == nullptr) {
-        return CString();
-    }
-    return Narrow(std::wstring(text, static_cast<std::size_t>(length)).c_str());
+    wchar_t text[kTextCapacity] = L"";
+    LoadStringW(AfxGetInstanceHandle(), nID, text, kTextCapacity);
+    return Narrow(text);
 }

@@ -1,12 +1,11 @@
 #include "framework/CWnd.h"
 
+#include <algorithm>
+#include <functional>
 #include <memory>
-#include <string>
-#include <unordered_map>
 
 #include "framework/CDataExchange.h"
 #include "framework/CFont.h"
-#include "framework/CToolBar.h"
 #include "framework/CWinApp.h"
 #include "framework/Cp1251.h"
 
@@ -19,18 +18,25 @@ struct CurrentMessage {
     LPARAM lParam;
 };
 
-// Windows with an object of their own, and stand-ins for the others during one message.
+class CTempWnd : public CWnd {
+public:
+    ~CTempWnd() override { m_hWnd = nullptr; }
+};
+
+// Windows with an object of their own, sorted by handle: the game has about a dozen.
+// Stand-ins for the others serve until the outermost message has been handled, and are then
+// kept for the next message: the clock's label asks for its colours every second.
 // The game has one GUI thread, so these belong to it.
-std::unordered_map<HWND, CWnd*> g_permanent;
-std::unordered_map<HWND, std::unique_ptr<CWnd>> g_temporary;
+std::vector<CWnd*> g_permanent;
+std::vector<std::unique_ptr<CWnd>> g_standIns;
+std::size_t g_standInsInUse = 0;
 int g_dispatchDepth = 0;
 CurrentMessage g_current{};
 
-class CTempWnd : public CWnd {
-public:
-    explicit CTempWnd(HWND hWnd) { m_hWnd = hWnd; }
-    ~CTempWnd() override { m_hWnd = nullptr; }
-};
+std::vector<CWnd*>::iterator FindPermanent(HWND hWnd) {
+    return std::lower_bound(g_permanent.begin(), g_permanent.end(), hWnd,
+                            [](const CWnd* window, HWND handle) { return std::less<HWND>()(window->m_hWnd, handle); });
+}
 
 }  // namespace
 
@@ -43,8 +49,8 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    const auto found = g_permanent.find(hWnd);
-    return found != g_permanent.end() ? found->second : nullptr;
+    const auto found = FindPermanent(hWnd);
+    return found != g_permanent.end() && (*found)->m_hWnd == hWnd ? *found : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -54,11 +60,17 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     if (CWnd* permanent = FromHandlePermanent(hWnd)) {
         return permanent;
     }
-    std::unique_ptr<CWnd>& temporary = g_temporary[hWnd];
-    if (!temporary) {
-        temporary = std::make_unique<CTempWnd>(hWnd);
+    for (std::size_t i = 0; i < g_standInsInUse; ++i) {
+        if (g_standIns[i]->m_hWnd == hWnd) {
+            return g_standIns[i].get();
+        }
     }
-    return temporary.get();
+    if (g_standInsInUse == g_standIns.size()) {
+        g_standIns.push_back(std::make_unique<CTempWnd>());
+    }
+    CWnd* standIn = g_standIns[g_standInsInUse++].get();
+    standIn->m_hWnd = hWnd;
+    return standIn;
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
@@ -66,7 +78,12 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
         return FALSE;
     }
     m_hWnd = hWnd;
-    g_permanent[hWnd] = this;
+    const auto place = FindPermanent(hWnd);
+    if (place != g_permanent.end() && (*place)->m_hWnd == hWnd) {
+        *place = this;
+    } else {
+        g_permanent.insert(place, this);
+    }
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
     return TRUE;
@@ -77,7 +94,11 @@ void CWnd::Detach() {
         SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     m_pfnSuper = nullptr;
-    g_permanent.erase(m_hWnd);
+    const auto entry = FindPermanent(m_hWnd);
+    if (entry != g_permanent.end() && *entry == this) {
+        g_permanent.erase(entry);
+    }
+    m_controls.clear();
     m_hWnd = nullptr;
 }
 
@@ -102,7 +123,10 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         result = window->WindowProc(message, wParam, lParam);
     }
     if (--g_dispatchDepth == 0) {
-        g_temporary.clear();
+        for (std::size_t i = 0; i < g_standInsInUse; ++i) {
+            g_standIns[i]->m_hWnd = nullptr;
+        }
+        g_standInsInUse = 0;
     }
     g_current = outer;
     return result;
@@ -184,16 +208,27 @@ void CWnd::SetWindowText(const char* text) {
 }
 
 void CWnd::GetWindowText(CString& text) const {
-    const int length = GetWindowTextLengthW(m_hWnd);
-    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(m_hWnd, wide.data(), length + 1);
-    text = Narrow(wide.c_str());
+    wchar_t wide[kTextCapacity] = L"";
+    GetWindowTextW(m_hWnd, wide, kTextCapacity);
+    text = Narrow(wide);
 }
 
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
-    const std::wstring wideText = Widen(text);
-    const std::wstring wideCaption = Widen(caption != nullptr ? caption : AfxGetAppName());
-    return MessageBoxW(m_hWnd, wideText.c_str(), wideCaption.c_str(), type);
+    return MessageBoxW(m_hWnd, Widen(text).c_str(), Widen(caption != nullptr ? caption : AfxGetAppName()).c_str(),
+                       type);
+}
+
+void CWnd::GetDlgItem(int nID, HWND* phWnd) const {
+    for (const Control& control : m_controls) {
+        if (control.nID == nID) {
+            *phWnd = control.hWnd;
+            return;
+        }
+    }
+    *phWnd = ::GetDlgItem(m_hWnd, nID);
+    if (*phWnd != nullptr) {
+        m_controls.push_back({nID, *phWnd});
+    }
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
@@ -213,17 +248,12 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 }
 
 void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT) {
-    CRect client;
-    GetClientRect(&client);
-    int top = client.top;
+    CRect free;
+    GetClientRect(&free);
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         const UINT id = static_cast<UINT>(::GetDlgCtrlID(child));
-        auto* bar = dynamic_cast<CToolBar*>(FromHandlePermanent(child));
-        if (bar == nullptr || id < nIDFirst || id > nIDLast) {
-            continue;
+        if (id >= nIDFirst && id <= nIDLast) {
+            ::SendMessageW(child, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&free));
         }
-        const int height = bar->CalcHeight();
-        ::SetWindowPos(child, nullptr, client.left, top, client.Width(), height, SWP_NOZORDER | SWP_NOACTIVATE);
-        top += height;
     }
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/CCmdTarget.h"
 #include "framework/CDC.h"
 #include "framework/CMenu.h"
@@ -10,6 +12,11 @@
 
 class CDataExchange;
 class CFont;
+
+// The message with which RepositionBars asks each control bar in its id range to take its room:
+// lParam points to the client rectangle still free, which the bar shrinks by what it takes. It
+// is in the range the platform leaves to the framework, so a control that is no bar ignores it.
+constexpr UINT WM_SIZEPARENT = WM_AFXFIRST + 1;
 
 // A window of the game. Its messages go through the message map; what no entry takes gets
 // the window's own default processing.
@@ -43,7 +50,9 @@ public:
     // No caption means the application's name.
     int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
 
-    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+    // A dialog's controls live as long as it does: each is looked up once, and a control that
+    // is not there yet is looked up again. The clock asks for six of them ten times a second.
+    void GetDlgItem(int nID, HWND* phWnd) const;
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
@@ -64,7 +73,8 @@ public:
     void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
     void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT flags);
-    // Lays out the toolbars with ids from nIDFirst to nIDLast along the top of the client area.
+    // Lets the control bars with ids from nIDFirst to nIDLast take their room along the top of the
+    // client area, one below the other (WM_SIZEPARENT).
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver);
 
     static const CWnd wndBottom;
@@ -90,6 +100,12 @@ private:
     static LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
 
+    struct Control {
+        int nID;
+        HWND hWnd;
+    };
+
     WNDPROC m_pfnSuper = nullptr;
     CMenu m_menuSystem;
+    mutable std::vector<Control> m_controls;
 };

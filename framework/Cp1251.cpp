@@ -1,28 +1,27 @@
 #include "framework/Cp1251.h"
 
-#include <windows.h>
+#include <cstring>
+#include <cwchar>
 
 namespace {
 constexpr UINT kCodePage = 1251;
 }
 
-std::wstring Widen(const char* text) {
-    const int length = MultiByteToWideChar(kCodePage, 0, text, -1, nullptr, 0);
-    if (length <= 0) {
-        return std::wstring();
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length - 1));
+// Each byte of the code page is one UTF-16 character, so the lengths are known before converting.
+WideText Widen(const char* text) {
+    WideText wide;
+    const int length = static_cast<int>(std::strlen(text));
+    wide.m_length = length < kTextCapacity ? length : kTextCapacity - 1;
+    MultiByteToWideChar(kCodePage, 0, text, wide.m_length, wide.m_text, wide.m_length);
+    wide.m_text[wide.m_length] = L'\0';
     return wide;
 }
 
 CString Narrow(const wchar_t* text) {
-    const int length = WideCharToMultiByte(kCodePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) {
-        return CString();
-    }
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kCodePage, 0, text, -1, narrow.data(), length, nullptr, nullptr);
-    return CString(narrow.c_str());
+    char narrow[kTextCapacity];
+    const int length = static_cast<int>(std::wcslen(text));
+    const int kept = length < kTextCapacity ? length : kTextCapacity - 1;
+    const int written = WideCharToMultiByte(kCodePage, 0, text, kept, narrow, kept, nullptr, nullptr);
+    narrow[written] = '\0';
+    return CString(narrow);
 }

@@ -1,33 +1,62 @@
 #!/usr/bin/env bash
-# Processor time that Mendo.exe and a bare dialog program each take over ten idle seconds,
-# with the wineserver's share, read from /proc. Run inside tools/wine-session.sh.
+# Processor time that Mendo.exe and its floor each take over a minute idle with the clock running,
+# and the wineserver's share, read from /proc in one run: a quarter of a minute at a time in the
+# order game, floor, floor, game, floor, game, game, floor, after a start that is not counted, so
+# that neither takes the quieter or the busier part of the run. Run inside tools/wine-session.sh;
+# a first argument names another build of the game to measure.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-seconds=10
-ticks_per_second=$(getconf CLK_TCK)
+game="${1:-$root/build/windows/Mendo.exe}"
+seconds=15
+tick_ms=$((1000 / $(getconf CLK_TCK)))
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# The same time to the nanosecond, as the scheduler counts it: finer than a tick.
+cpu_ns() { awk '{ print $1 }' "/proc/$1/schedstat"; }
 
+# The wineserver of this prefix: other prefixes on the machine have wineservers of their own.
+own_wineserver() {
+    local pid
+    for pid in $(pgrep wineserver); do
+        if tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+            return
+        fi
+    done
+    echo "no wineserver of $WINEPREFIX" >&2
+    exit 1
+}
+
+# Prints the ticks of the program and of the wineserver while the program idles, then both again
+# in microseconds.
 measure() {
-    local name="$1" program="$2"
-    wine "$program" &
+    wine "$1" &
     local pid=$!
     sleep 3  # started and settled: from here on it only ticks
     local server
-    server=$(pgrep -n wineserver)
-    local before after server_before server_after
+    server=$(own_wineserver)
+    local before server_before before_ns server_before_ns
     before=$(cpu_ticks "$pid")
     server_before=$(cpu_ticks "$server")
+    before_ns=$(cpu_ns "$pid")
+    server_before_ns=$(cpu_ns "$server")
     sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    server_after=$(cpu_ticks "$server")
+    echo "$(($(cpu_ticks "$pid") - before)) $(($(cpu_ticks "$server") - server_before))" \
+        "$((($(cpu_ns "$pid") - before_ns) / 1000)) $((($(cpu_ns "$server") - server_before_ns) / 1000))"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    printf '%-14s %10d ms %16d ms\n' "$name" $(((after - before) * 1000 / ticks_per_second)) \
-        $(((server_after - server_before) * 1000 / ticks_per_second))
 }
 
-printf '%-14s %13s %19s\n' "program" "CPU in ${seconds} s" "wineserver's CPU"
-measure "Mendo.exe" "$root/build/windows/Mendo.exe"
-measure "bare dialog" "$root/build/windows/bare_dialog.exe"
-echo "(clock ticks of $((1000 / ticks_per_second)) ms)"
+floor="$root/build/windows/floor_dialog.exe"
+seconds=5 measure "$floor" >/dev/null
+declare -A total=()
+for program in "$game" "$floor" "$floor" "$game" "$floor" "$game" "$game" "$floor"; do
+    read -r ticks server us server_us <<<"$(measure "$program")"
+    total[$program]="$(echo "${total[$program]:-0 0 0 0}" |
+        awk -v t="$ticks" -v s="$server" -v u="$us" -v v="$server_us" '{ print $1 + t, $2 + s, $3 + u, $4 + v }')"
+done
+printf '%s\n' "Mendo.exe ${total[$game]}" "floor ${total[$floor]}" | awk -v seconds=$((4 * seconds)) -v tick="$tick_ms" '
+    BEGIN { printf "%-10s %16s %20s %16s %18s\n", "program", "ticks in " seconds " s", "wineserver ticks",
+                   "ms (scheduler)", "wineserver ms" }
+    { printf "%-10s %16d %20d %16.1f %18.1f\n", $1, $2, $3, $4 / 1000, $5 / 1000; ticks[NR] = $2 }
+    END { printf "(ticks of %d ms; the game'"'"'s budget is 1.1 x the floor + 1 tick: %.1f)\n", tick, 1.1 * ticks[2] + 1 }'

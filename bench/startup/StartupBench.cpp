@@ -1,28 +1,29 @@
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwctype>
 #include <functional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
-// Starts the game and a bare dialog program built the same way, by turns in one run: the time
-// until each shows its first text.
+// Starts the game and its floor (the same window with no framework, built the same way) by turns
+// in one run: the time from process creation until each shows its question text, and the DLLs
+// each has loaded by then. The game's program file may be given, to measure another build of it.
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kStarts = 7;
-constexpr int kTextId = 1000;  // the game's question, the bare dialog's only text
-
-struct Program {
-    const wchar_t* file;
-    const wchar_t* title;
-    std::wstring firstText;
-};
+constexpr int kStarts = 21;
+constexpr int kTextSize = 128;
+constexpr int kQuestionId = 1000;
+constexpr auto kSettle = std::chrono::milliseconds(500);
 
 struct Running {
     PROCESS_INFORMATION process{};
@@ -47,9 +48,9 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::seconds timeou
     return true;
 }
 
-// Starts the program and waits until its window shows its first text; false if it never did.
-bool Start(const Program& program, Running& running, double& milliseconds) {
-    std::wstring command = L"\"" + Folder() + program.file + L"\"";
+// Starts the program and waits until its window shows the question text; false if it never did.
+bool Start(const std::wstring& file, const std::wstring& question, Running& running, double& milliseconds) {
+    std::wstring command = L"\"" + file + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     const auto begin = Clock::now();
@@ -59,14 +60,38 @@ bool Start(const Program& program, Running& running, double& milliseconds) {
     }
     const bool shown = WaitFor(
         [&] {
-            running.window = FindWindowW(L"#32770", program.title);
-            wchar_t text[128] = L"";
-            return running.window != nullptr && GetDlgItemTextW(running.window, kTextId, text, 128) > 0 &&
-                   program.firstText == text;
+            // Both programs show the game's own window, one at a time: the one of this process.
+            HWND window = FindWindowW(L"#32770", L"Velt's Mendo");
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (window == nullptr || owner != running.process.dwProcessId || !IsWindowVisible(window)) {
+                return false;
+            }
+            running.window = window;
+            wchar_t text[kTextSize] = L"";
+            GetDlgItemTextW(window, kQuestionId, text, kTextSize);
+            return question == text;
         },
         std::chrono::seconds(30));
     milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
     return shown;
+}
+
+std::set<std::wstring> LoadedDlls(HANDLE process) {
+    HMODULE modules[256];
+    DWORD bytes = 0;
+    std::set<std::wstring> names;
+    if (!EnumProcessModules(process, modules, sizeof modules, &bytes)) {
+        return names;
+    }
+    for (DWORD i = 1; i < bytes / sizeof(HMODULE); ++i) {
+        wchar_t name[MAX_PATH] = L"";
+        GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
+        std::wstring lower = name;
+        std::transform(lower.begin(), lower.end(), lower.begin(), [](wchar_t c) { return std::towlower(c); });
+        names.insert(lower);
+    }
+    return names;
 }
 
 void Stop(Running& running) {
@@ -83,34 +108,59 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+void PrintDifference(const char* program, const std::set<std::wstring>& own, const std::set<std::wstring>& other) {
+    for (const std::wstring& name : own) {
+        if (other.count(name) == 0) {
+            std::printf("  only %s loads %ls\n", program, name.c_str());
+        }
+    }
+}
+
 }  // namespace
 
-int main() {
-    const Program game = {
-        L"Mendo.exe", L"Velt's Mendo",
-        L"\x041E\x0442 \x043C\x0435\x043D\x044E Game \x0438\x0437\x0431\x0435\x0440\x0435\x0442\x0435 "
-        L"\x043D\x0438\x0432\x043E\x0442\x043E, \x043D\x0430 \x043A\x043E\x0435\x0442\x043E \x0449\x0435 "
-        L"\x0438\x0433\x0440\x0430\x0435\x0442\x0435."};
-    const Program bare = {L"bare_dialog.exe", L"Bare dialog", L"Ready"};
-    const Program* programs[] = {&game, &bare};
+int main(int argc, char** argv) {
+    const std::wstring question = L"От меню Game изберете нивото, на което ще играете.";
+    std::wstring game = Folder() + L"Mendo.exe";
+    if (argc > 1) {
+        wchar_t given[MAX_PATH] = L"";
+        MultiByteToWideChar(CP_ACP, 0, argv[1], -1, given, MAX_PATH);
+        game = given;
+    }
+    const std::wstring files[2] = {game, Folder() + L"floor_dialog.exe"};
 
     std::vector<double> startup[2];
+    std::set<std::wstring> dlls[2];
     for (int i = 0; i < kStarts; ++i) {
-        for (int p = 0; p < 2; ++p) {
+        // Each program goes first in every other round, so that neither always follows the other.
+        for (int turn = 0; turn < 2; ++turn) {
+            const int p = i % 2 == 0 ? turn : 1 - turn;
             Running running;
             double milliseconds = 0;
-            if (!Start(*programs[p], running, milliseconds)) {
-                std::fwprintf(stderr, L"%ls did not show its first text\n", programs[p]->file);
+            if (!Start(files[p], question, running, milliseconds)) {
+                std::fwprintf(stderr, L"%ls did not show its question (window %p)\n", files[p].c_str(),
+                              static_cast<void*>(running.window));
                 return 1;
             }
             startup[p].push_back(milliseconds);
+            if (i == 0) {
+                // Some DLLs load with the first paint, just after the text shows.
+                std::this_thread::sleep_for(kSettle);
+                dlls[p] = LoadedDlls(running.process.hProcess);
+            }
             Stop(running);
         }
     }
 
-    std::printf("%-14s %18s\n", "program", "start-up (median)");
-    std::printf("%-14s %15.1f ms\n", "Mendo.exe", Median(startup[0]));
-    std::printf("%-14s %15.1f ms\n", "bare dialog", Median(startup[1]));
-    std::printf("start-up ratio %.2f over %d starts each\n", Median(startup[0]) / Median(startup[1]), kStarts);
+    std::printf("%-14s %18s %14s\n", "program", "start-up (median)", "DLLs at start");
+    std::printf("%-14s %15.1f ms %14zu\n", "Mendo.exe", Median(startup[0]), dlls[0].size());
+    std::printf("%-14s %15.1f ms %14zu\n", "floor", Median(startup[1]), dlls[1].size());
+    std::printf("start-up ratio %.3f over %d starts each, by turns\n", Median(startup[0]) / Median(startup[1]),
+                kStarts);
+    if (dlls[0] == dlls[1]) {
+        std::printf("the game and the floor load the same DLLs at start\n");
+    } else {
+        PrintDifference("the game", dlls[0], dlls[1]);
+        PrintDifference("the floor", dlls[1], dlls[0]);
+    }
     return 0;
 }

@@ -27,7 +27,7 @@ std::wstring TextOf(HWND window) {
 }
 
 std::wstring Wide(const char* windows1251) {
-    return Widen(windows1251);
+    return Widen(windows1251).c_str();
 }
 
 LRESULT CALLBACK GameWindow::CountTicks(int code, WPARAM wParam, LPARAM lParam) {

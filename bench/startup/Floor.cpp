@@ -1,0 +1,153 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <initializer_list>
+
+#include "res/resource.h"
+
+// The game's window with no framework at all: the yardstick for what it costs to start and to
+// keep ticking on this platform. It sets the window up as the game does, and its clock writes
+// only the texts that differ from the shown ones; it plays no game.
+
+namespace {
+
+const int kTextIds[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D, IDC_SCORE, IDC_TIME};
+constexpr int kTexts = sizeof kTextIds / sizeof kTextIds[0];
+constexpr int kTextSize = 64;
+// The game's start texts: four answer lines, no score yet, and the clock.
+const wchar_t* g_texts[kTexts] = {L"Играта е в експериментална фаза",
+                                  L"и е създадена за развлечение.",
+                                  L"Други интересни програми можете",
+                                  L"да намерите на сайта ми.",
+                                  L"",
+                                  L""};
+// The figures of the game's window, as the game sets it up.
+constexpr WORD kToolBarResourceType = 241;
+constexpr int kButtonExtraWidth = 7;
+constexpr int kButtonExtraHeight = 6;
+constexpr POINT kToolBarSpot = {350, 55};  // client pixels at dialog base units of 6 x 13
+constexpr UINT kClockPeriodMs = 100;
+constexpr int kFontHeight = 20;
+constexpr COLORREF kBackground = RGB(50, 117, 156);
+constexpr COLORREF kTextColour = RGB(0, 255, 0);
+
+HWND g_controls[kTexts];
+wchar_t g_clock[kTextSize];
+HBRUSH g_brush;
+
+void SetUp(HWND dialog) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (int k = 0; k < kTexts; ++k) {
+        g_controls[k] = GetDlgItem(dialog, kTextIds[k]);
+        SetWindowTextW(g_controls[k], L"");
+    }
+    g_texts[kTexts - 1] = g_clock;
+
+    wchar_t about[64];
+    HMENU menu = GetSystemMenu(dialog, FALSE);
+    if (LoadStringW(instance, IDS_ABOUTBOX, about, 64) > 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
+        for (UINT position : {0, 1, 2, 2}) {
+            RemoveMenu(menu, position, MF_BYPOSITION);
+        }
+    }
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    const WORD* bar = static_cast<const WORD*>(
+        LockResource(LoadResource(instance, FindResourceW(instance, MAKEINTRESOURCEW(IDR_HINT_TOOLBAR),
+                                                          MAKEINTRESOURCEW(kToolBarResourceType)))));
+    HWND toolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                                   WS_CHILD | WS_VISIBLE | CCS_TOP | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
+                                       CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                                   0, 0, 0, 0, dialog, reinterpret_cast<HMENU>(0xE800), instance, nullptr);
+    SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(bar[1], bar[2]));
+    SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bar[1] + kButtonExtraWidth, bar[2] + kButtonExtraHeight));
+    COLORMAP ground = {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)};
+    TBADDBITMAP bitmap = {nullptr,
+                          reinterpret_cast<UINT_PTR>(CreateMappedBitmap(instance, IDR_HINT_TOOLBAR, 0, &ground, 1))};
+    SendMessageW(toolBar, TB_ADDBITMAP, bar[3], reinterpret_cast<LPARAM>(&bitmap));
+    TBBUTTON buttons[2] = {{0, bar[4], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+                           {1, bar[5], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}};
+    SendMessageW(toolBar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(buttons));
+    RECT client;
+    GetClientRect(dialog, &client);
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    SetWindowPos(toolBar, HWND_BOTTOM, MulDiv(kToolBarSpot.x, units.right, 6), MulDiv(kToolBarSpot.y, units.bottom, 13),
+                 client.right, HIWORD(SendMessageW(toolBar, TB_GETBUTTONSIZE, 0, 0)), SWP_NOACTIVATE);
+
+    SetTimer(dialog, 0, kClockPeriodMs, nullptr);
+    SendDlgItemMessageW(dialog, IDC_RANK, PBM_SETRANGE, 0, MAKELPARAM(1, 25));
+    LoadIconW(instance, MAKEINTRESOURCEW(IDI_MARK_IDLE));
+    LoadIconW(instance, MAKEINTRESOURCEW(IDI_MARK_HOT));
+
+    LOGFONTW font = {};
+    font.lfHeight = kFontHeight;
+    font.lfWeight = FW_BOLD;
+    font.lfItalic = TRUE;
+    font.lfUnderline = TRUE;
+    font.lfCharSet = RUSSIAN_CHARSET;
+    std::wcscpy(font.lfFaceName, L"Times New Roman");
+    SendDlgItemMessageW(dialog, IDC_QUESTION, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), FALSE);
+    font.lfUnderline = FALSE;
+    SendDlgItemMessageW(dialog, IDC_NUMBER, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), FALSE);
+    SetDlgItemTextW(dialog, IDC_QUESTION, L"От меню Game изберете нивото, на което ще играете.");
+    g_brush = CreateSolidBrush(kBackground);
+
+    RECT area;
+    RECT own;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    GetWindowRect(dialog, &own);
+    SetWindowPos(dialog, nullptr, (area.right + area.left - own.right + own.left) / 2,
+                 (area.bottom + area.top - own.bottom + own.top) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Tick() {
+    GetTimeFormatW(LOCALE_SYSTEM_DEFAULT, 0, nullptr, L"HH':'mm':'ss", g_clock, kTextSize);
+    for (int k = 0; k < kTexts; ++k) {
+        wchar_t shown[kTextSize];
+        GetWindowTextW(g_controls[k], shown, kTextSize);
+        if (std::wcscmp(shown, g_texts[k]) != 0) {
+            SetWindowTextW(g_controls[k], g_texts[k]);
+        }
+    }
+}
+
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: SetUp(dialog); return TRUE;
+        case WM_TIMER: Tick(); return TRUE;
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC:
+            SetTextColor(reinterpret_cast<HDC>(wParam), kTextColour);
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(g_brush);
+        case WM_CLOSE: PostQuitMessage(0); return TRUE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_TRIVIA_DIALOG), nullptr, &DialogProc, 0);
+    HACCEL keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+        if (!TranslateAcceleratorW(dialog, keys, &msg) && !(key && IsDialogMessageW(dialog, &msg))) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    DestroyWindow(dialog);
+    return 0;
+}
