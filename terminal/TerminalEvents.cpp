@@ -14,19 +14,23 @@ namespace {
 constexpr std::chrono::milliseconds kTickPeriod(100);
 constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// The parts of a control sequence: parameters, then intermediates, then one final character.
-constexpr wint_t kParameterFirst = 0x30;
-constexpr wint_t kParameterLast = 0x3F;
-constexpr wint_t kIntermediateFirst = 0x20;
-constexpr wint_t kIntermediateLast = 0x2F;
-constexpr wint_t kFinalFirst = 0x40;
-constexpr wint_t kFinalLast = 0x7E;
-constexpr wint_t kControlIntroducer = L'[';
-constexpr wint_t kSingleShiftIntroducer = L'O';
+// The bytes of a control sequence: parameters, then intermediates, then one final byte.
+constexpr int kParameterFirst = 0x30;
+constexpr int kParameterLast = 0x3F;
+constexpr int kIntermediateFirst = 0x20;
+constexpr int kIntermediateLast = 0x2F;
+constexpr int kFinalFirst = 0x40;
+constexpr int kFinalLast = 0x7E;
+constexpr int kControlIntroducer = '[';
+constexpr int kSingleShiftIntroducer = 'O';
 // A paste comes between "Esc [ 200 ~" and "Esc [ 201 ~".
-const wchar_t kPasteStart[] = L"200";
-const wchar_t kPasteEnd[] = L"201";
-constexpr wint_t kPasteFinal = L'~';
+const char kPasteStart[] = "200";
+const char kPasteEnd[] = "201";
+constexpr int kPasteFinal = '~';
+
+// What the C library tells of a byte: no character, or one that goes on.
+constexpr std::size_t kNoCharacter = static_cast<std::size_t>(-1);
+constexpr std::size_t kCharacterGoesOn = static_cast<std::size_t>(-2);
 
 volatile std::sig_atomic_t g_endingSignal = 0;
 
@@ -34,8 +38,8 @@ void OnEndingSignal(int signal) {
     g_endingSignal = signal;
 }
 
-bool Within(wint_t character, wint_t first, wint_t last) {
-    return character >= first && character <= last;
+bool Within(int byte, int first, int last) {
+    return byte >= first && byte <= last;
 }
 
 }  // namespace
@@ -75,10 +79,9 @@ Event TerminalEvents::Next() {
         }
         // One wait for a key until the next tick.
         wtimeout(stdscr, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(m_nextTick - now).count()));
-        wint_t key = 0;
-        const int result = wget_wch(stdscr, &key);
-        if (result != ERR) {
-            if (Translate(result, key, event)) {
+        const int key = wgetch(stdscr);
+        if (key != ERR) {
+            if (Translate(key, event)) {
                 return event;
             }
         } else if (std::chrono::steady_clock::now() < m_nextTick && TerminalGone()) {
@@ -93,12 +96,12 @@ bool TerminalEvents::TerminalGone() const {
     return poll(&input, 1, 0) > 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-bool TerminalEvents::Translate(int result, wint_t key, Event& event) {
-    if (result == KEY_CODE_YES && key == KEY_RESIZE) {
+bool TerminalEvents::Translate(int key, Event& event) {
+    if (key == KEY_RESIZE) {
         event.kind = EventKind::Resize;
         return true;
     }
-    if (result == KEY_CODE_YES && key == KEY_MOUSE) {
+    if (key == KEY_MOUSE) {
         MEVENT mouse = {};
         if (getmouse(&mouse) != OK || (mouse.bstate & (BUTTON1_PRESSED | BUTTON1_RELEASED)) == 0) {
             return false;
@@ -109,16 +112,61 @@ bool TerminalEvents::Translate(int result, wint_t key, Event& event) {
         event.x = mouse.x;
         return true;
     }
-    if (result != KEY_CODE_YES && key == kEscapeKey) {
-        return TranslateEscape(event);
-    }
     if (m_inPaste) {
+        // Only the mark of its end matters.
+        if (key == kEscapeKey) {
+            TranslateEscape(event);
+        }
         return false;
     }
     event.kind = EventKind::Key;
-    event.key = static_cast<int>(key);
-    event.isFunctionKey = result == KEY_CODE_YES;
+    if (key >= KEY_MIN) {
+        event.key = key;
+        event.isFunctionKey = true;
+        return true;
+    }
+    wchar_t character = 0;
+    if (!ReadCharacter(key, character)) {
+        return false;
+    }
+    if (character == kEscapeKey) {
+        return TranslateEscape(event);
+    }
+    event.key = static_cast<int>(character);
     return true;
+}
+
+bool TerminalEvents::ReadCharacter(int byte, wchar_t& character) {
+    while (!Decode(byte, character)) {
+        if (std::mbsinit(&m_shift) != 0) {
+            return false;
+        }
+        byte = wgetch(stdscr);
+        if (byte == ERR || byte >= KEY_MIN) {
+            if (byte != ERR) {
+                ungetch(byte);
+            }
+            m_shift = std::mbstate_t{};
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TerminalEvents::Decode(int byte, wchar_t& character) {
+    const char piece = static_cast<char>(byte);
+    const bool fresh = std::mbsinit(&m_shift) != 0;
+    std::size_t length = std::mbrtowc(&character, &piece, 1, &m_shift);
+    if (length == kNoCharacter && !fresh) {
+        // The byte cut a character short: it may begin one of its own.
+        m_shift = std::mbstate_t{};
+        length = std::mbrtowc(&character, &piece, 1, &m_shift);
+    }
+    if (length == kNoCharacter) {
+        m_shift = std::mbstate_t{};
+        return false;
+    }
+    return length != kCharacterGoesOn;
 }
 
 bool TerminalEvents::TranslateEscape(Event& event) {
@@ -126,53 +174,48 @@ bool TerminalEvents::TranslateEscape(Event& event) {
     event.key = kEscapeKey;
     // Curses has waited for what comes with the Esc: whatever did is here already.
     wtimeout(stdscr, 0);
-    wint_t next = 0;
-    const int following = wget_wch(stdscr, &next);
-    if (following == KEY_CODE_YES) {
-        // A key, the mouse or a new size of its own, after an Esc of its own.
-        ungetch(static_cast<int>(next));
-    } else if (following == ERR) {
+    const int next = wgetch(stdscr);
+    if (next == ERR) {
         // The Esc key alone.
-    } else if (next == static_cast<wint_t>(kEscapeKey)) {
-        // Esc pressed twice.
-        unget_wch(static_cast<wchar_t>(next));
+    } else if (next >= KEY_MIN || next == kEscapeKey) {
+        // A key, the mouse, a new size or Esc again, of its own.
+        ungetch(next);
     } else if (next == kControlIntroducer || next == kSingleShiftIntroducer) {
         SkipSequence(next);
         return false;
     } else {
         // Terminals send Alt with a key as Esc and that key at once.
-        event.key = static_cast<int>(next);
+        wchar_t character = 0;
+        if (!ReadCharacter(next, character)) {
+            return false;
+        }
+        event.key = static_cast<int>(character);
         event.alt = true;
     }
     return !m_inPaste;
 }
 
-void TerminalEvents::SkipSequence(wint_t introducer) {
+void TerminalEvents::SkipSequence(int introducer) {
     // The parts of a sequence may come apart over a slow line: each may take the escape delay.
     wtimeout(stdscr, get_escdelay());
-    std::wstring parameters;
+    std::string parameters;
     while (true) {
-        wint_t character = 0;
-        const int result = wget_wch(stdscr, &character);
-        if (result == ERR) {
+        const int byte = wgetch(stdscr);
+        if (byte == ERR) {
             return;
         }
-        if (result == KEY_CODE_YES) {
-            ungetch(static_cast<int>(character));
-            return;
-        }
-        if (Within(character, kParameterFirst, kParameterLast)) {
-            parameters += static_cast<wchar_t>(character);
-        } else if (Within(character, kFinalFirst, kFinalLast)) {
-            if (introducer == kControlIntroducer && character == kPasteFinal && parameters == kPasteStart) {
+        if (Within(byte, kParameterFirst, kParameterLast)) {
+            parameters += static_cast<char>(byte);
+        } else if (Within(byte, kFinalFirst, kFinalLast)) {
+            if (introducer == kControlIntroducer && byte == kPasteFinal && parameters == kPasteStart) {
                 m_inPaste = true;
-            } else if (introducer == kControlIntroducer && character == kPasteFinal && parameters == kPasteEnd) {
+            } else if (introducer == kControlIntroducer && byte == kPasteFinal && parameters == kPasteEnd) {
                 m_inPaste = false;
             }
             return;
-        } else if (!Within(character, kIntermediateFirst, kIntermediateLast)) {
+        } else if (!Within(byte, kIntermediateFirst, kIntermediateLast)) {
             // Not a part of any sequence: a key of its own.
-            unget_wch(static_cast<wchar_t>(character));
+            ungetch(byte);
             return;
         }
     }

@@ -1,8 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "terminal/Console.h"
@@ -14,37 +17,40 @@ namespace {
 // Ticks come every 100 ms: this many are some seconds, more than any wait here.
 constexpr int kMostTicks = 50;
 
-// The terminal's reading of keys, fed through a pipe in place of a terminal.
+// The terminal's reading of keys, fed through a pseudo-terminal in place of a player's.
 class TerminalEventsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::setlocale(LC_ALL, "C.UTF-8");
-        ASSERT_EQ(pipe(m_pipe), 0);
-        m_input = fdopen(m_pipe[0], "r");
-        m_output = std::fopen("/dev/null", "w");
-        m_screen = newterm("xterm-256color", m_output, m_input);
+        m_player = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(m_player, 0);
+        ASSERT_EQ(grantpt(m_player), 0);
+        ASSERT_EQ(unlockpt(m_player), 0);
+        const int terminal = open(ptsname(m_player), O_RDWR | O_NOCTTY);
+        ASSERT_GE(terminal, 0);
+        m_terminal = fdopen(terminal, "r+");
+        m_screen = newterm("xterm-256color", m_terminal, m_terminal);
         SetUpScreen();
-        m_events = std::make_unique<TerminalEvents>(m_pipe[0]);
+        m_events = std::make_unique<TerminalEvents>(terminal);
     }
 
     void TearDown() override {
         m_events.reset();
         endwin();
         delscreen(m_screen);
-        std::fclose(m_output);
-        std::fclose(m_input);
-        if (m_pipe[1] >= 0) {
-            close(m_pipe[1]);
+        std::fclose(m_terminal);
+        if (m_player >= 0) {
+            close(m_player);
         }
     }
 
     void Send(const std::string& bytes) {
-        ASSERT_EQ(write(m_pipe[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(write(m_player, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
 
     void Hang() {
-        close(m_pipe[1]);
-        m_pipe[1] = -1;
+        close(m_player);
+        m_player = -1;
     }
 
     // The next event other than a tick.
@@ -83,9 +89,8 @@ protected:
     }
 
 private:
-    int m_pipe[2] = {-1, -1};
-    FILE* m_input = nullptr;
-    FILE* m_output = nullptr;
+    int m_player = -1;
+    FILE* m_terminal = nullptr;
     SCREEN* m_screen = nullptr;
     std::unique_ptr<TerminalEvents> m_events;
 };
@@ -124,6 +129,16 @@ TEST_F(TerminalEventsTest, WhatComesAfterAnEscOfItsOwnIsKept) {
     Send("\x1b\x1bOB");
     ExpectKey(kEscapeKey);
     ExpectFunctionKey(KEY_DOWN);
+}
+
+TEST_F(TerminalEventsTest, BytesThatAreNoCharacterLoseOnlyThemselves) {
+    // Two bytes that begin nothing, a character cut short by "(", and a lone continuation byte.
+    Send(
+        "\xFF\xFE\xC3(\x80\x1b"
+        "a\xD1\x8F");
+    ExpectKey(L'(');
+    ExpectKey(L'a', true);
+    ExpectKey(L'я');
 }
 
 TEST_F(TerminalEventsTest, APasteIsDroppedWithEverythingInIt) {
