@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kCannotRun = 2;
-const char kDefaultPath[] = "mendo";  // when the program is started without its name
+const char kDefaultPath[] = "mendo";  // when the program is started without a name
 
 // The program's name, as message boxes without a caption show it: its file's name without extension.
 std::string ProgramName(const char* path) {
@@ -30,7 +30,7 @@ std::string ProgramName(const char* path) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    const char* const path = argc > 0 && argv[0] != nullptr ? argv[0] : kDefaultPath;
+    const char* const path = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0' ? argv[0] : kDefaultPath;
     const std::string name = ProgramName(path);
     if (!LocaleShowsCyrillic()) {
         std::fprintf(stderr,
