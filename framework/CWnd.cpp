@@ -70,6 +70,7 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     }
     CWnd* standIn = g_standIns[g_standInsInUse++].get();
     standIn->m_hWnd = hWnd;
+    standIn->m_controls.clear();
     return standIn;
 }
 
@@ -123,8 +124,11 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         result = window->WindowProc(message, wParam, lParam);
     }
     if (--g_dispatchDepth == 0) {
+        // A stand-in lets go of the window it served and of that window's controls; the list
+        // keeps its room, so that the clock allocates nothing.
         for (std::size_t i = 0; i < g_standInsInUse; ++i) {
             g_standIns[i]->m_hWnd = nullptr;
+            g_standIns[i]->m_controls.clear();
         }
         g_standInsInUse = 0;
     }

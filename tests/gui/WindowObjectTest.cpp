@@ -4,14 +4,57 @@
 
 #include "framework/CWnd.h"
 
+namespace {
+
+HWND Popup() {
+    return CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+HWND ChildOf(HWND parent, int id) {
+    return CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+}
+
+// Takes a stand-in for a window without an object while it handles WM_APP, and a nested
+// WM_APP + 1 in the middle of it.
+class Nesting : public CWnd {
+public:
+    HWND bare = nullptr;
+    CWnd* outer = nullptr;
+    CWnd* inner = nullptr;
+    HWND outerHandleAfterwards = nullptr;
+    CWnd* outerAgain = nullptr;
+    HWND controlBefore = nullptr;
+    HWND controlAfterwards = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) {
+            outer = FromHandle(bare);
+            outer->GetDlgItem(7, &controlBefore);
+            SendMessage(WM_APP + 1);
+            outerHandleAfterwards = outer->m_hWnd;
+            outerAgain = FromHandle(bare);
+            outer->GetDlgItem(7, &controlAfterwards);
+            return 0;
+        }
+        if (message == WM_APP + 1) {
+            inner = FromHandle(bare);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+}  // namespace
+
 TEST(WindowObjectTest, AWindowWithoutAnObjectHasOneStandInAndAnObjectIsItsOwn) {
     CWnd owned;
-    owned.SubclassWindow(CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                         GetModuleHandleW(nullptr), nullptr));
+    owned.SubclassWindow(Popup());
     HWND bare[3];
     for (HWND& window : bare) {
-        window = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                 nullptr);
+        window = Popup();
     }
 
     EXPECT_EQ(CWnd::FromHandle(owned.m_hWnd), &owned);
@@ -33,4 +76,50 @@ TEST(WindowObjectTest, AWindowWithoutAnObjectHasOneStandInAndAnObjectIsItsOwn) {
     for (HWND window : bare) {
         DestroyWindow(window);
     }
+}
+
+TEST(WindowObjectTest, AStandInServingAnotherWindowFindsThatWindowsControls) {
+    CWnd owned;
+    owned.SubclassWindow(Popup());
+    const HWND first = Popup();
+    const HWND second = Popup();
+    const HWND firstControl = ChildOf(first, 7);
+    const HWND secondControl = ChildOf(second, 7);
+    // A message handled by a window with an object ends the service of every stand-in.
+    owned.SendMessage(WM_NULL);
+
+    CWnd* standIn = CWnd::FromHandle(first);
+    HWND found = nullptr;
+    standIn->GetDlgItem(7, &found);
+    EXPECT_EQ(found, firstControl);
+    owned.SendMessage(WM_NULL);
+    EXPECT_EQ(standIn->m_hWnd, nullptr);
+
+    ASSERT_EQ(CWnd::FromHandle(second), standIn) << "the stand-in is kept for the next window";
+    CWnd::FromHandle(second)->GetDlgItem(7, &found);
+    EXPECT_EQ(found, secondControl) << "not the control of the window it served before";
+
+    DestroyWindow(owned.m_hWnd);
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
+TEST(WindowObjectTest, AStandInServesUntilTheOutermostMessageHasBeenHandled) {
+    Nesting nesting;
+    nesting.SubclassWindow(Popup());
+    nesting.bare = Popup();
+    const HWND control = ChildOf(nesting.bare, 7);
+
+    nesting.SendMessage(WM_APP);
+
+    ASSERT_NE(nesting.outer, nullptr);
+    EXPECT_EQ(nesting.inner, nesting.outer) << "the nested message finds the same stand-in";
+    EXPECT_EQ(nesting.outerHandleAfterwards, nesting.bare) << "the nested message's end does not let it go";
+    EXPECT_EQ(nesting.outerAgain, nesting.outer);
+    EXPECT_EQ(nesting.controlBefore, control);
+    EXPECT_EQ(nesting.controlAfterwards, control);
+    EXPECT_EQ(nesting.outer->m_hWnd, nullptr) << "let go once the outer message has been handled";
+
+    DestroyWindow(nesting.m_hWnd);
+    DestroyWindow(nesting.bare);
 }
