@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "framework/CWnd.h"
 
 namespace {
@@ -75,6 +78,29 @@ TEST(WindowObjectTest, AWindowWithoutAnObjectHasOneStandInAndAnObjectIsItsOwn) {
     EXPECT_EQ(CWnd::FromHandlePermanent(bare[2]), nullptr);
     for (HWND window : bare) {
         DestroyWindow(window);
+    }
+}
+
+TEST(WindowObjectTest, ObjectsAreFoundByTheirWindowsWhateverAnotherObjectSaysOfItsOwn) {
+    CWnd objects[3];
+    CWnd* byHandle[3];
+    for (int i = 0; i < 3; ++i) {
+        objects[i].SubclassWindow(Popup());
+        byHandle[i] = &objects[i];
+    }
+    std::sort(byHandle, byHandle + 3,
+              [](const CWnd* a, const CWnd* b) { return std::less<HWND>()(a->m_hWnd, b->m_hWnd); });
+    // The handle is a public member: the one in the middle of the table says it has no window.
+    const HWND middle = byHandle[1]->m_hWnd;
+    byHandle[1]->m_hWnd = nullptr;
+
+    EXPECT_EQ(CWnd::FromHandlePermanent(byHandle[0]->m_hWnd), byHandle[0]);
+    EXPECT_EQ(CWnd::FromHandlePermanent(byHandle[2]->m_hWnd), byHandle[2]);
+    EXPECT_EQ(CWnd::FromHandlePermanent(middle), byHandle[1]);
+
+    byHandle[1]->m_hWnd = middle;
+    for (CWnd& object : objects) {
+        DestroyWindow(object.m_hWnd);
     }
 }
 
