@@ -51,9 +51,9 @@ void SetUp(HWND dialog) {
     const auto* bar = static_cast<const ToolBarData*>(
         LockResource(LoadResource(instance, FindResourceW(instance, MAKEINTRESOURCEW(IDR_HINT_TOOLBAR),
                                                           MAKEINTRESOURCEW(kToolBarResourceType)))));
-    HWND toolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", kToolBarStyle | kToolBarControlStyle | kPlacedByParent, 0,
-                                   0, 0, 0, dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR)),
-                                   instance, nullptr);
+    HWND toolBar =
+        CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", kToolBarStyle | kToolBarControlStyle | kPlacedByParent, 0, 0, 0, 0,
+                        dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR)), instance, nullptr);
     SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(bar->wWidth, bar->wHeight));
     SendMessageW(toolBar, TB_SETBUTTONSIZE, 0,

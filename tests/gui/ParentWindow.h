@@ -11,8 +11,8 @@
 class ParentWindow : public ::testing::Test {
 protected:
     ParentWindow() {
-        window.SubclassWindow(CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
-                                              nullptr, GetModuleHandleW(nullptr), nullptr));
+        window.SubclassWindow(CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                              GetModuleHandleW(nullptr), nullptr));
     }
     ~ParentWindow() override { DestroyWindow(window.m_hWnd); }
 
