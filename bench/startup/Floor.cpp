@@ -21,7 +21,6 @@ constexpr int kTexts = sizeof kTextIds / sizeof kTextIds[0];
 constexpr int kTextSize = 64;
 // The game's start texts: four answer lines, no score yet, and the clock.
 const wchar_t* g_texts[kTexts] = {kStartAnswers[0], kStartAnswers[1], kStartAnswers[2], kStartAnswers[3], L"", L""};
-static_assert(sizeof kStartAnswers / sizeof kStartAnswers[0] == 4, "four answer lines");
 
 HWND g_controls[kTexts];
 wchar_t g_clock[kTextSize];
