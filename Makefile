@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
 # A whole game is some 30 bytes; longer inputs only play more games more slowly.
 FUZZ_FLAGS := -max_len=512 -print_final_stats=1
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
+WINDOWS_PACKAGES := git g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
 
 play: windows
 	tools/wine-session.sh wine explorer /desktop=mendo,800x600 build/windows/Mendo.exe

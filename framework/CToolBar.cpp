@@ -4,33 +4,13 @@
 
 #include "framework/CWinApp.h"
 
-namespace {
-
-// The toolbar resource: a version word, the image size, the button count and each button's id.
-constexpr WORD kToolBarResourceType = 241;
-constexpr WORD kToolBarVersion = 1;
-struct ToolBarData {
-    WORD wVersion;
-    WORD wWidth;
-    WORD wHeight;
-    WORD wItemCount;
-    const WORD* Items() const { return &wItemCount + 1; }
-};
-
-// A button is its image with room for the edges and the pressed look.
-constexpr int kButtonExtraWidth = 7;
-constexpr int kButtonExtraHeight = 6;
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CToolBar, CWnd)
 ON_MESSAGE(WM_SIZEPARENT, &CToolBar::OnSizeParent)
 END_MESSAGE_MAP()
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {
     m_borders = rcBorders;
-    // The bar is placed by its parent, not by the control itself.
-    const DWORD style = dwStyle | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+    const DWORD style = dwStyle | dwCtrlStyle | kPlacedByParent;
     HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", style, 0, 0, 0, 0, pParentWnd->m_hWnd,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), AfxGetInstanceHandle(), nullptr);
     if (bar == nullptr) {
@@ -53,8 +33,7 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource) {
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(data->wWidth, data->wHeight));
     SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(data->wWidth + kButtonExtraWidth, data->wHeight + kButtonExtraHeight));
 
-    // The light grey ground of the images takes the colour of the buttons.
-    COLORMAP ground = {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)};
+    COLORMAP ground = {kImageGround, GetSysColor(COLOR_BTNFACE)};
     HBITMAP images = CreateMappedBitmap(instance, static_cast<INT_PTR>(nIDResource), 0, &ground, 1);
     if (images == nullptr) {
         return FALSE;

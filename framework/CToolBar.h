@@ -5,10 +5,7 @@
 #include <commctrl.h>
 
 #include "framework/CWnd.h"
-
-constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
-constexpr UINT AFX_IDW_CONTROLBAR_FIRST = 0xE800;
-constexpr UINT AFX_IDW_CONTROLBAR_LAST = 0xE8FF;
+#include "framework/ToolBarFigures.h"
 
 // A row of buttons built from a toolbar resource: its button ids and one bitmap of images.
 class CToolBar : public CWnd {

@@ -23,19 +23,25 @@ public:
     ~CTempWnd() override { m_hWnd = nullptr; }
 };
 
-// Windows with an object of their own, sorted by handle: the game has about a dozen.
+// Windows with an object of their own, sorted by handle: the game has about a dozen. The table
+// keeps each handle itself, so that its order does not hang on what an object says.
 // Stand-ins for the others serve until the outermost message has been handled, and are then
 // kept for the next message: the clock's label asks for its colours every second.
 // The game has one GUI thread, so these belong to it.
-std::vector<CWnd*> g_permanent;
+struct Permanent {
+    HWND hWnd;
+    CWnd* window;
+};
+std::vector<Permanent> g_permanent;
 std::vector<std::unique_ptr<CWnd>> g_standIns;
 std::size_t g_standInsInUse = 0;
 int g_dispatchDepth = 0;
 CurrentMessage g_current{};
 
-std::vector<CWnd*>::iterator FindPermanent(HWND hWnd) {
+// Where the window stands in the table, or would stand.
+std::vector<Permanent>::iterator FindPermanent(HWND hWnd) {
     return std::lower_bound(g_permanent.begin(), g_permanent.end(), hWnd,
-                            [](const CWnd* window, HWND handle) { return std::less<HWND>()(window->m_hWnd, handle); });
+                            [](const Permanent& entry, HWND handle) { return std::less<HWND>()(entry.hWnd, handle); });
 }
 
 }  // namespace
@@ -50,7 +56,7 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     const auto found = FindPermanent(hWnd);
-    return found != g_permanent.end() && (*found)->m_hWnd == hWnd ? *found : nullptr;
+    return found != g_permanent.end() && found->hWnd == hWnd ? found->window : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
@@ -70,6 +76,7 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     }
     CWnd* standIn = g_standIns[g_standInsInUse++].get();
     standIn->m_hWnd = hWnd;
+    standIn->m_controls.clear();
     return standIn;
 }
 
@@ -79,10 +86,10 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     }
     m_hWnd = hWnd;
     const auto place = FindPermanent(hWnd);
-    if (place != g_permanent.end() && (*place)->m_hWnd == hWnd) {
-        *place = this;
+    if (place != g_permanent.end() && place->hWnd == hWnd) {
+        place->window = this;
     } else {
-        g_permanent.insert(place, this);
+        g_permanent.insert(place, {hWnd, this});
     }
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
@@ -95,7 +102,7 @@ void CWnd::Detach() {
     }
     m_pfnSuper = nullptr;
     const auto entry = FindPermanent(m_hWnd);
-    if (entry != g_permanent.end() && *entry == this) {
+    if (entry != g_permanent.end() && entry->hWnd == m_hWnd && entry->window == this) {
         g_permanent.erase(entry);
     }
     m_controls.clear();
@@ -123,8 +130,11 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, 
         result = window->WindowProc(message, wParam, lParam);
     }
     if (--g_dispatchDepth == 0) {
+        // A stand-in lets go of the window it served and of that window's controls; the list
+        // keeps its room, so that the clock allocates nothing.
         for (std::size_t i = 0; i < g_standInsInUse; ++i) {
             g_standIns[i]->m_hWnd = nullptr;
+            g_standIns[i]->m_controls.clear();
         }
         g_standInsInUse = 0;
     }

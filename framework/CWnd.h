@@ -50,8 +50,10 @@ public:
     // No caption means the application's name.
     int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
 
-    // A dialog's controls live as long as it does: each is looked up once, and a control that
-    // is not there yet is looked up again. The clock asks for six of them ten times a second.
+    // A dialog's controls live as long as it does: each is looked up once and its handle kept,
+    // so a control destroyed and made anew under the same id is not seen (no dialog of the game
+    // does that); a control that is not there yet is looked up again. The clock asks for six of
+    // them ten times a second.
     void GetDlgItem(int nID, HWND* phWnd) const;
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {

@@ -7,13 +7,12 @@ namespace {
 constexpr UINT kCodePage = 1251;
 }
 
-// Each byte of the code page is one UTF-16 character, so the lengths are known before converting.
 WideText Widen(const char* text) {
     WideText wide;
-    const int length = static_cast<int>(std::strlen(text));
-    wide.m_length = length < kTextCapacity ? length : kTextCapacity - 1;
-    MultiByteToWideChar(kCodePage, 0, text, wide.m_length, wide.m_text, wide.m_length);
-    wide.m_text[wide.m_length] = L'\0';
+    const int length = text != nullptr ? static_cast<int>(std::strlen(text)) : 0;
+    const int kept = length < kTextCapacity ? length : kTextCapacity - 1;
+    const int written = kept > 0 ? MultiByteToWideChar(kCodePage, 0, text, kept, wide.m_text, kept) : 0;
+    wide.m_text[written] = L'\0';
     return wide;
 }
 

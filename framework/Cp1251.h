@@ -13,14 +13,13 @@ static_assert(kTextCapacity > MAX_PATH, "a program's path fits");
 class WideText {
 public:
     const wchar_t* c_str() const { return m_text; }
-    int Length() const { return m_length; }
 
 private:
     friend WideText Widen(const char* text);
 
     wchar_t m_text[kTextCapacity];
-    int m_length = 0;
 };
 
+// A null text is an empty one. Each byte of the code page is one UTF-16 character.
 WideText Widen(const char* text);
 CString Narrow(const wchar_t* text);

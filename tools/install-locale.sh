@@ -3,13 +3,23 @@
 # ANSI code page from the locale, so the window's tests run under 1251 with bg_BG.UTF-8.
 set -euo pipefail
 
+if ! command -v locale-gen >/dev/null; then
+    echo "locale-gen is missing: install Debian's locales package first (make packages does)" >&2
+    exit 1
+fi
+
+# Whether the machine has the locale. locale -a spells bg_BG.UTF-8 as bg_BG.utf8. grep reads from
+# a process substitution: under pipefail, a grep that stops at the first match could fail a pipe.
+known() {
+    local listed="${1%%.*}.$(echo "${1#*.}" | tr 'A-Z' 'a-z' | tr -d '-')"
+    grep -qx "$listed" < <(locale -a)
+}
+
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 generate=false
 for name in "$@"; do
-    # locale -a spells bg_BG.UTF-8 as bg_BG.utf8.
-    listed="${name%%.*}.$(echo "${name#*.}" | tr 'A-Z' 'a-z' | tr -d '-')"
-    if locale -a | grep -qx "$listed"; then
+    if known "$name"; then
         continue
     fi
     if grep -q "^# *$name " /etc/locale.gen; then
@@ -21,4 +31,10 @@ for name in "$@"; do
 done
 if $generate; then
     "${as_root[@]}" locale-gen
+    for name in "$@"; do
+        if ! known "$name"; then
+            echo "locale-gen did not make $name" >&2
+            exit 1
+        fi
+    done
 fi

@@ -8,9 +8,18 @@ import sys
 
 KEPT = (".text", ".data", ".rdata", ".pdata", ".xdata", ".idata", ".CRT", ".tls", ".rsrc", ".reloc", ".eh_frame")
 INPUT = re.compile(r"^ (\S+)?\s+0x[0-9a-f]+\s+0x([0-9a-f]+)\s+(\S.*)$")
+# What the linker makes by itself: alignment fill, the words its script writes (the ends of the
+# constructor lists, for one) and the base relocations, which its map calls "dll stuff".
+LINKER = re.compile(r"^ (?:\*fill\*)?\s+0x[0-9a-f]+\s+0x([0-9a-f]+)(?:\s+(?:BYTE|SHORT|LONG|QUAD|SQUAD) \S+)?\s*$")
+LINKER_NAME = "(made by the linker)"
+# A section name too long for its line; the address and size follow on the next. The script's
+# patterns, such as *(.ctors) or SORT_BY_NAME(*)(.idata$3), are not names.
+LONG_NAME = re.compile(r"^ [^*\s(]+$")
 
 
 def owner(path):
+    if path == "dll stuff":
+        return LINKER_NAME, "base relocations"
     archive = re.match(r"(.*?)\((.*)\)$", path)
     if archive:
         return os.path.basename(archive.group(1)), archive.group(2)
@@ -36,8 +45,14 @@ def sizes(map_path):
             continue
         if output is None or not output.startswith(KEPT):
             continue
-        if re.match(r"^ \S+$", line):
+        if LONG_NAME.match(line):
             pending = line.strip()
+            continue
+        filled = LINKER.match(line)
+        if filled and pending is None:
+            size = int(filled.group(1), 16)
+            by_library[LINKER_NAME] += size
+            by_member[(LINKER_NAME, "fill and words")] += size
             continue
         found = INPUT.match(line)
         if not found or (found.group(1) is None and pending is None):

@@ -46,11 +46,13 @@ fi
 # its Fonts folder, as Windows has them: Marlett draws the caption buttons. "MS Sans Serif" is
 # the Cyrillic face whatever code page Wine runs under, as on a Bulgarian Windows: Wine takes
 # that face from sserifer.fon under code page 1251 and from sserife.fon under 1252.
+# The step has a mark of its own: a prefix may have Marlett from elsewhere and still lack the rest.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ ! -f "$fonts/marlett.ttf" ]; then
+if [ ! -f "$WINEPREFIX/.mendo-fonts" ]; then
     mkdir -p "$fonts"
     cp /usr/share/wine/fonts/* "$fonts/"
     cp /usr/share/wine/fonts/sserifer.fon "$fonts/sserife.fon"
+    touch "$WINEPREFIX/.mendo-fonts"
 fi
 
 wineserver -p

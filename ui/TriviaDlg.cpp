@@ -4,34 +4,7 @@
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
 #include "res/resource.h"
-
-namespace {
-
-constexpr UINT_PTR kClockTimer = 0;
-constexpr UINT kClockPeriodMs = 100;
-constexpr int kClockSize = 9;  // "HH:mm:ss" and the terminator
-static_assert(sizeof "23:59:59" == kClockSize, "the clock text fits its buffer");
-
-constexpr COLORREF kBackground = RGB(50, 117, 156);
-static_assert(kBackground == 0x009C7532, "steel blue");
-constexpr COLORREF kTextColour = RGB(0, 255, 0);
-
-constexpr int kFontHeight = 20;
-constexpr LONG kBold = 700;
-constexpr BYTE kCyrillic = 204;
-static_assert(kCyrillic == RUSSIAN_CHARSET, "the Cyrillic character set");
-
-// Where the toolbar stands in client pixels with the standard dialog font (base units 6 x 13):
-// right of the answers, just above the rank gauge.
-constexpr POINT kToolBarSpot = {350, 55};
-constexpr int kStandardBaseX = 6;
-constexpr int kStandardBaseY = 13;
-
-constexpr short kRankMinimum = 1;
-constexpr short kRankMaximum = kRoundLength;
-static_assert(MAKELPARAM(kRankMinimum, kRankMaximum) == 0x00190001, "the gauge runs from 1 to 25");
-
-}  // namespace
+#include "ui/MainWindowLook.h"
 
 BEGIN_MESSAGE_MAP(CTriviaDlg, CDialog)
 ON_WM_SYSCOMMAND()
@@ -86,7 +59,7 @@ BOOL CTriviaDlg::OnInitDialog() {
     if (systemMenu != nullptr && !about.IsEmpty()) {
         systemMenu->AppendMenu(MF_SEPARATOR);
         systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
-        for (UINT position : {0u, 1u, 2u, 2u}) {
+        for (UINT position : kRemovedSystemMenuPositions) {
             systemMenu->RemoveMenu(position, MF_BYPOSITION);
         }
     }
@@ -96,8 +69,7 @@ BOOL CTriviaDlg::OnInitDialog() {
 
     m_hAccel = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
 
-    m_wndToolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT, WS_CHILD | WS_VISIBLE | CCS_TOP, CRect(0, 0, 0, 0),
-                          AFX_IDW_TOOLBAR);
+    m_wndToolBar.CreateEx(this, kToolBarControlStyle, kToolBarStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR);
     m_wndToolBar.LoadToolBar(IDR_HINT_TOOLBAR);
     RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, 0);
     PlaceToolBar();
@@ -117,7 +89,7 @@ BOOL CTriviaDlg::OnInitDialog() {
     font.lfUnderline = TRUE;
     font.lfStrikeOut = FALSE;
     font.lfCharSet = kCyrillic;
-    lstrcpyA(font.lfFaceName, "Times New Roman");
+    lstrcpyA(font.lfFaceName, kQuestionFace);
     m_fontQuestion.CreateFontIndirect(&font);
     m_ctlQuestion.SetFont(&m_fontQuestion, FALSE);
     font.lfUnderline = FALSE;
@@ -149,7 +121,7 @@ void CTriviaDlg::PlaceToolBar() {
 
 void CTriviaDlg::OnTimer(UINT_PTR nIDEvent) {
     char clock[kClockSize] = "";
-    GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, "HH':'mm':'ss", clock, kClockSize);
+    GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, kClockFormat, clock, kClockSize);
     m_strTime = clock;
     UpdateData(FALSE);
     CDialog::OnTimer(nIDEvent);

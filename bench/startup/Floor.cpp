@@ -3,9 +3,12 @@
 #include <commctrl.h>
 
 #include <cwchar>
-#include <initializer_list>
+#include <vector>
 
+#include "StartTexts.h"
+#include "framework/ToolBarFigures.h"
 #include "res/resource.h"
+#include "ui/MainWindowLook.h"
 
 // The game's window with no framework at all: the yardstick for what it costs to start and to
 // keep ticking on this platform. It sets the window up as the game does, and its clock writes
@@ -17,21 +20,7 @@ const int kTextIds[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D, 
 constexpr int kTexts = sizeof kTextIds / sizeof kTextIds[0];
 constexpr int kTextSize = 64;
 // The game's start texts: four answer lines, no score yet, and the clock.
-const wchar_t* g_texts[kTexts] = {L"Играта е в експериментална фаза",
-                                  L"и е създадена за развлечение.",
-                                  L"Други интересни програми можете",
-                                  L"да намерите на сайта ми.",
-                                  L"",
-                                  L""};
-// The figures of the game's window, as the game sets it up.
-constexpr WORD kToolBarResourceType = 241;
-constexpr int kButtonExtraWidth = 7;
-constexpr int kButtonExtraHeight = 6;
-constexpr POINT kToolBarSpot = {350, 55};  // client pixels at dialog base units of 6 x 13
-constexpr UINT kClockPeriodMs = 100;
-constexpr int kFontHeight = 20;
-constexpr COLORREF kBackground = RGB(50, 117, 156);
-constexpr COLORREF kTextColour = RGB(0, 255, 0);
+const wchar_t* g_texts[kTexts] = {kStartAnswers[0], kStartAnswers[1], kStartAnswers[2], kStartAnswers[3], L"", L""};
 
 HWND g_controls[kTexts];
 wchar_t g_clock[kTextSize];
@@ -50,7 +39,7 @@ void SetUp(HWND dialog) {
     if (LoadStringW(instance, IDS_ABOUTBOX, about, 64) > 0) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
-        for (UINT position : {0, 1, 2, 2}) {
+        for (UINT position : kRemovedSystemMenuPositions) {
             RemoveMenu(menu, position, MF_BYPOSITION);
         }
     }
@@ -58,46 +47,49 @@ void SetUp(HWND dialog) {
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
-    const WORD* bar = static_cast<const WORD*>(
+    const auto* bar = static_cast<const ToolBarData*>(
         LockResource(LoadResource(instance, FindResourceW(instance, MAKEINTRESOURCEW(IDR_HINT_TOOLBAR),
                                                           MAKEINTRESOURCEW(kToolBarResourceType)))));
-    HWND toolBar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                                   WS_CHILD | WS_VISIBLE | CCS_TOP | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT |
-                                       CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
-                                   0, 0, 0, 0, dialog, reinterpret_cast<HMENU>(0xE800), instance, nullptr);
+    HWND toolBar =
+        CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", kToolBarStyle | kToolBarControlStyle | kPlacedByParent, 0, 0, 0, 0,
+                        dialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR)), instance, nullptr);
     SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(bar[1], bar[2]));
-    SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bar[1] + kButtonExtraWidth, bar[2] + kButtonExtraHeight));
-    COLORMAP ground = {RGB(192, 192, 192), GetSysColor(COLOR_BTNFACE)};
+    SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(bar->wWidth, bar->wHeight));
+    SendMessageW(toolBar, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(bar->wWidth + kButtonExtraWidth, bar->wHeight + kButtonExtraHeight));
+    COLORMAP ground = {kImageGround, GetSysColor(COLOR_BTNFACE)};
     TBADDBITMAP bitmap = {nullptr,
                           reinterpret_cast<UINT_PTR>(CreateMappedBitmap(instance, IDR_HINT_TOOLBAR, 0, &ground, 1))};
-    SendMessageW(toolBar, TB_ADDBITMAP, bar[3], reinterpret_cast<LPARAM>(&bitmap));
-    TBBUTTON buttons[2] = {{0, bar[4], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
-                           {1, bar[5], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}};
-    SendMessageW(toolBar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(toolBar, TB_ADDBITMAP, bar->wItemCount, reinterpret_cast<LPARAM>(&bitmap));
+    std::vector<TBBUTTON> buttons(bar->wItemCount);
+    for (int i = 0; i < bar->wItemCount; ++i) {
+        buttons[i] = {i, bar->Items()[i], TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
+    }
+    SendMessageW(toolBar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
     RECT client;
     GetClientRect(dialog, &client);
     RECT units = {0, 0, 4, 8};
     MapDialogRect(dialog, &units);
-    SetWindowPos(toolBar, HWND_BOTTOM, MulDiv(kToolBarSpot.x, units.right, 6), MulDiv(kToolBarSpot.y, units.bottom, 13),
-                 client.right, HIWORD(SendMessageW(toolBar, TB_GETBUTTONSIZE, 0, 0)), SWP_NOACTIVATE);
+    SetWindowPos(toolBar, HWND_BOTTOM, MulDiv(kToolBarSpot.x, units.right, kStandardBaseX),
+                 MulDiv(kToolBarSpot.y, units.bottom, kStandardBaseY), client.right,
+                 HIWORD(SendMessageW(toolBar, TB_GETBUTTONSIZE, 0, 0)), SWP_NOACTIVATE);
 
-    SetTimer(dialog, 0, kClockPeriodMs, nullptr);
-    SendDlgItemMessageW(dialog, IDC_RANK, PBM_SETRANGE, 0, MAKELPARAM(1, 25));
+    SetTimer(dialog, kClockTimer, kClockPeriodMs, nullptr);
+    SendDlgItemMessageW(dialog, IDC_RANK, PBM_SETRANGE, 0, MAKELPARAM(kRankMinimum, kRankMaximum));
     LoadIconW(instance, MAKEINTRESOURCEW(IDI_MARK_IDLE));
     LoadIconW(instance, MAKEINTRESOURCEW(IDI_MARK_HOT));
 
-    LOGFONTW font = {};
+    LOGFONTA font = {};
     font.lfHeight = kFontHeight;
-    font.lfWeight = FW_BOLD;
+    font.lfWeight = kBold;
     font.lfItalic = TRUE;
     font.lfUnderline = TRUE;
-    font.lfCharSet = RUSSIAN_CHARSET;
-    std::wcscpy(font.lfFaceName, L"Times New Roman");
-    SendDlgItemMessageW(dialog, IDC_QUESTION, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), FALSE);
+    font.lfCharSet = kCyrillic;
+    lstrcpyA(font.lfFaceName, kQuestionFace);
+    SendDlgItemMessageW(dialog, IDC_QUESTION, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);
     font.lfUnderline = FALSE;
-    SendDlgItemMessageW(dialog, IDC_NUMBER, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&font)), FALSE);
-    SetDlgItemTextW(dialog, IDC_QUESTION, L"От меню Game изберете нивото, на което ще играете.");
+    SendDlgItemMessageW(dialog, IDC_NUMBER, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);
+    SetDlgItemTextW(dialog, IDC_QUESTION, kStartQuestion);
     g_brush = CreateSolidBrush(kBackground);
 
     RECT area;
@@ -109,7 +101,9 @@ void SetUp(HWND dialog) {
 }
 
 void Tick() {
-    GetTimeFormatW(LOCALE_SYSTEM_DEFAULT, 0, nullptr, L"HH':'mm':'ss", g_clock, kTextSize);
+    char clock[kClockSize] = "";
+    GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, kClockFormat, clock, kClockSize);
+    MultiByteToWideChar(CP_ACP, 0, clock, -1, g_clock, kTextSize);
     for (int k = 0; k < kTexts; ++k) {
         wchar_t shown[kTextSize];
         GetWindowTextW(g_controls[k], shown, kTextSize);

@@ -1,16 +1,17 @@
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cwctype>
 #include <functional>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "ProcessProbe.h"
+#include "StartTexts.h"
+#include "res/resource.h"
 
 // Starts the game and its floor (the same window with no framework, built the same way) by turns
 // in one run: the time from process creation until each shows its question text, and the DLLs
@@ -22,7 +23,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kStarts = 21;
 constexpr int kTextSize = 128;
-constexpr int kQuestionId = 1000;
 constexpr auto kSettle = std::chrono::milliseconds(500);
 
 struct Running {
@@ -49,7 +49,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::seconds timeou
 }
 
 // Starts the program and waits until its window shows the question text; false if it never did.
-bool Start(const std::wstring& file, const std::wstring& question, Running& running, double& milliseconds) {
+bool Start(const std::wstring& file, Running& running, double& milliseconds) {
     std::wstring command = L"\"" + file + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -60,41 +60,20 @@ bool Start(const std::wstring& file, const std::wstring& question, Running& runn
     }
     const bool shown = WaitFor(
         [&] {
-            // Both programs show the game's own window, one at a time: the one of this process.
-            HWND window = FindWindowW(L"#32770", L"Velt's Mendo");
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (window == nullptr || owner != running.process.dwProcessId || !IsWindowVisible(window)) {
-                return false;
-            }
-            running.window = window;
+            running.window = ShownWindowOf(running.process.dwProcessId, IDC_QUESTION);
             wchar_t text[kTextSize] = L"";
-            GetDlgItemTextW(window, kQuestionId, text, kTextSize);
-            return question == text;
+            return running.window != nullptr && GetDlgItemTextW(running.window, IDC_QUESTION, text, kTextSize) > 0 &&
+                   std::wstring(text) == kStartQuestion;
         },
         std::chrono::seconds(30));
     milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
     return shown;
 }
 
-std::set<std::wstring> LoadedDlls(HANDLE process) {
-    HMODULE modules[256];
-    DWORD bytes = 0;
-    std::set<std::wstring> names;
-    if (!EnumProcessModules(process, modules, sizeof modules, &bytes)) {
-        return names;
-    }
-    for (DWORD i = 1; i < bytes / sizeof(HMODULE); ++i) {
-        wchar_t name[MAX_PATH] = L"";
-        GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
-        std::wstring lower = name;
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](wchar_t c) { return std::towlower(c); });
-        names.insert(lower);
-    }
-    return names;
-}
-
 void Stop(Running& running) {
+    if (running.process.hProcess == nullptr) {
+        return;
+    }
     PostMessageW(running.window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(running.process.hProcess, 10000) != WAIT_OBJECT_0) {
         TerminateProcess(running.process.hProcess, 1);
@@ -119,7 +98,6 @@ void PrintDifference(const char* program, const std::set<std::wstring>& own, con
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::wstring question = L"От меню Game изберете нивото, на което ще играете.";
     std::wstring game = Folder() + L"Mendo.exe";
     if (argc > 1) {
         wchar_t given[MAX_PATH] = L"";
@@ -130,22 +108,24 @@ int main(int argc, char** argv) {
 
     std::vector<double> startup[2];
     std::set<std::wstring> dlls[2];
+    bool dllsRead[2] = {false, false};
     for (int i = 0; i < kStarts; ++i) {
         // Each program goes first in every other round, so that neither always follows the other.
         for (int turn = 0; turn < 2; ++turn) {
             const int p = i % 2 == 0 ? turn : 1 - turn;
             Running running;
             double milliseconds = 0;
-            if (!Start(files[p], question, running, milliseconds)) {
+            if (!Start(files[p], running, milliseconds)) {
                 std::fwprintf(stderr, L"%ls did not show its question (window %p)\n", files[p].c_str(),
                               static_cast<void*>(running.window));
+                Stop(running);
                 return 1;
             }
             startup[p].push_back(milliseconds);
             if (i == 0) {
                 // Some DLLs load with the first paint, just after the text shows.
                 std::this_thread::sleep_for(kSettle);
-                dlls[p] = LoadedDlls(running.process.hProcess);
+                dllsRead[p] = LoadedDlls(running.process.hProcess, dlls[p]);
             }
             Stop(running);
         }
@@ -156,6 +136,10 @@ int main(int argc, char** argv) {
     std::printf("%-14s %15.1f ms %14zu\n", "floor", Median(startup[1]), dlls[1].size());
     std::printf("start-up ratio %.3f over %d starts each, by turns\n", Median(startup[0]) / Median(startup[1]),
                 kStarts);
+    if (!dllsRead[0] || !dllsRead[1]) {
+        std::fprintf(stderr, "could not read the DLLs of %s\n", !dllsRead[0] ? "the game" : "the floor");
+        return 1;
+    }
     if (dlls[0] == dlls[1]) {
         std::printf("the game and the floor load the same DLLs at start\n");
     } else {

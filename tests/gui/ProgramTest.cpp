@@ -1,16 +1,14 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <psapi.h>
 
-#include <algorithm>
-#include <cwctype>
 #include <set>
 #include <string>
 
 #include "GameWindow.h"
 #include "PlayerInput.h"
 #include "ShellRecording.h"
+#include "bench/startup/ProcessProbe.h"
 #include "res/resource.h"
 
 namespace {
@@ -48,49 +46,22 @@ public:
 
     // A shown window of the program that has a control with the id (0: any shown window).
     HWND WaitForWindow(int controlId) const {
-        Search search{m_process.dwProcessId, controlId, nullptr};
+        HWND found = nullptr;
         WaitUntil([&] {
-            EnumWindows(&Find, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            found = ShownWindowOf(m_process.dwProcessId, controlId);
+            return found != nullptr;
         });
-        return search.found;
+        return found;
     }
 
     // The DLLs loaded in the program now, by file name in lower case.
     std::set<std::wstring> Dlls() const {
-        HMODULE modules[256];
-        DWORD bytes = 0;
         std::set<std::wstring> names;
-        EnumProcessModules(m_process.hProcess, modules, sizeof modules, &bytes);
-        for (DWORD i = 0; i < bytes / sizeof(HMODULE); ++i) {
-            wchar_t name[MAX_PATH] = L"";
-            GetModuleBaseNameW(m_process.hProcess, modules[i], name, MAX_PATH);
-            std::wstring lower = name;
-            std::transform(lower.begin(), lower.end(), lower.begin(), [](wchar_t c) { return std::towlower(c); });
-            names.insert(lower);
-        }
+        EXPECT_TRUE(LoadedDlls(m_process.hProcess, names)) << "the list of DLLs is read";
         return names;
     }
 
 private:
-    struct Search {
-        DWORD processId;
-        int controlId;
-        HWND found;
-    };
-
-    static BOOL CALLBACK Find(HWND window, LPARAM lParam) {
-        auto* search = reinterpret_cast<Search*>(lParam);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == search->processId && IsWindowVisible(window) &&
-            (search->controlId == 0 || GetDlgItem(window, search->controlId) != nullptr)) {
-            search->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;
 };
@@ -104,7 +75,7 @@ TEST(ProgramTest, TheShellLoadsAtTheFirstClickOnALinkAndNotBefore) {
     Program game;
     ASSERT_NE(game.Window(), nullptr);
     const std::set<std::wstring> atStart = game.Dlls();
-    EXPECT_NE(atStart.count(L"comctl32.dll"), 0u) << "the list of DLLs is read";
+    EXPECT_NE(atStart.count(L"comctl32.dll"), 0u);
     for (const wchar_t* dll : kShellDlls) {
         EXPECT_EQ(atStart.count(dll), 0u) << dll << " is loaded at start";
     }
