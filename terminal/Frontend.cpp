@@ -158,7 +158,9 @@ void Frontend::OnResize() {
             layer->Remove();
         }
         const std::wstring size = std::to_wstring(COLS) + L" x " + std::to_wstring(LINES);
-        const Canvas canvas = m_tooSmall.emplace(Rect{0, 0, LINES, COLS}).Surface();
+        const Rect terminal = {0, 0, LINES, COLS};
+        const Canvas canvas = m_tooSmall.emplace(terminal).Surface();
+        canvas.Fill(terminal, Ink::Game);
         int row = 0;
         for (const std::wstring& line : WrapWords(kTooSmall + size + kTooSmallEnd, COLS)) {
             canvas.PutText(row++, 0, line, COLS, Ink::Game);

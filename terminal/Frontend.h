@@ -30,7 +30,7 @@ public:
     // layer goes at a press, the release that follows is the layer's too: no one else gets it.
     void PushLayer(Layer& layer);
     void PopLayer();
-    // Draws a layer anew after it changed.
+    // Draws the top layer anew after it changed.
     void Redraw(Layer& layer);
 
     void RunMessageBox(const char* text, const char* caption, BoxIcon icon) override;

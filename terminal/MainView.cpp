@@ -75,6 +75,15 @@ constexpr Rect PlaceOf(const SpotPlace& place) {
     return {place.y, place.x, 1, static_cast<int>(std::char_traits<wchar_t>::length(place.text))};
 }
 
+const SpotPlace* Find(Spot spot) {
+    for (const SpotPlace& place : kSpots) {
+        if (place.spot == spot) {
+            return &place;
+        }
+    }
+    return nullptr;
+}
+
 std::wstring Wide(const std::string& text) {
     return ToWide(text.c_str());
 }
@@ -111,21 +120,13 @@ Spot MainView::SpotAt(int y, int x) {
 }
 
 Rect MainView::SpotRect(Spot spot) {
-    for (const SpotPlace& place : kSpots) {
-        if (place.spot == spot) {
-            return PlaceOf(place);
-        }
-    }
-    return {0, 0, 0, 0};
+    const SpotPlace* place = Find(spot);
+    return place != nullptr ? PlaceOf(*place) : Rect{0, 0, 0, 0};
 }
 
 const wchar_t* MainView::SpotText(Spot spot) {
-    for (const SpotPlace& place : kSpots) {
-        if (place.spot == spot) {
-            return place.text;
-        }
-    }
-    return L"";
+    const SpotPlace* place = Find(spot);
+    return place != nullptr ? place->text : L"";
 }
 
 Rect MainView::RightOfAnswers() {
