@@ -51,9 +51,7 @@ void CTriviaGame::CheckAnswer(int nAnswer) {
     ShowMessageBox(kWrongText, kWrongCaption, BoxIcon::Stop);
     SetNumberLabel("");
     SetQuestionText(kEndOfGameText);
-    for (int k = 0; k < kAnswerCount; ++k) {
-        m_strAnswer[k] = kStartAnswers[k];
-    }
+    HoldStartAnswers();
     SetRankPosition(0);
     m_strScore = "";
 }

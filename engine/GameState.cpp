@@ -13,6 +13,17 @@ const char* const kStartAnswers[kAnswerCount] = {
 
 unsigned char CTriviaGame::s_lastRemoved = 0;
 
+void CTriviaGame::ShowStartScreen() {
+    SetQuestionText(kStartQuestion);
+    HoldStartAnswers();
+}
+
+void CTriviaGame::HoldStartAnswers() {
+    for (int k = 0; k < kAnswerCount; ++k) {
+        m_strAnswer[k] = kStartAnswers[k];
+    }
+}
+
 void CTriviaGame::PresentQuestion(int i) {
     char* question = m_round[i].szQuestion;
     const std::size_t length = std::strlen(question);

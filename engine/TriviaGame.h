@@ -44,6 +44,10 @@ public:
     void OnGameHard();
     void OnGameLogic();
 
+    // What the screen shows when the game starts: the start question at once, the start
+    // answers held for the next refresh.
+    void ShowStartScreen();
+
     int m_nLevel = kNoGame;
     int m_nCurrent = kNoQuestion;
     int m_nScore = 0;
@@ -76,6 +80,7 @@ private:
     void ShowNumber();
     void ShowScore();
     void BlankWrongAnswers();
+    void HoldStartAnswers();
 
     template <std::size_t N>
     void StartLevel(GameLevel level, const QuestionPool<N>& pool);

@@ -32,38 +32,38 @@ constexpr int kMailRow = kWebRow + 1;
 constexpr int kThanksRow = kMailRow + 2;
 
 // Lines of a text, centred in the width, at most the count.
-void PutCentredLines(int y, int x, const std::wstring& text, int count) {
+void PutCentredLines(const Canvas& canvas, int y, int x, const std::wstring& text, int count) {
     std::vector<std::wstring> lines = WrapWords(text, kInnerWidth);
     lines.resize(count);
     for (int i = 0; i < count; ++i) {
-        PutText(y + i, x, lines[i], kInnerWidth, Ink::About, Align::Centre);
+        canvas.PutText(y + i, x, lines[i], kInnerWidth, Ink::About, Align::Centre);
     }
 }
 
 class AboutLayer : public Layer {
-public:
-    void Draw() override {
+    void Paint() override {
         const AboutLayout layout = LayOutAbout();
         const Rect& box = layout.box;
-        Fill(box, Ink::About);
-        Frame(box, Ink::About);
+        const Canvas canvas = AddPanel(box);
+        canvas.Fill(box, Ink::About);
+        canvas.Frame(box, Ink::About);
         const int x = box.x + 1;
-        PutCentredLines(box.y + kCaptionRow, x, ToWide(kCaptionBlock), kCaptionLines);
-        FrameDivider(box, box.y + kRulesRow - 1, Ink::About);
-        PutCentredLines(box.y + kRulesRow, x, ToWide(kRules), kRulesLines);
-        FrameDivider(box, box.y + kWebRow - 1, Ink::About);
-        PutCharacters(layout.webLink.y, box.x + kLabelColumn, kWebLabel, Ink::About);
-        PutCharacters(layout.webLink.y, layout.webLink.x, ToWide(kWebAddress), Ink::Link);
-        PutCharacters(layout.mailLink.y, box.x + kLabelColumn, kMailLabel, Ink::About);
-        PutCharacters(layout.mailLink.y, layout.mailLink.x, ToWide(kMailAddress), Ink::Link);
-        FrameDivider(box, box.y + kThanksRow - 1, Ink::About);
-        PutCentredLines(box.y + kThanksRow, x, ToWide(kThanks), kThanksLines);
+        PutCentredLines(canvas, box.y + kCaptionRow, x, ToWide(kCaptionBlock), kCaptionLines);
+        canvas.FrameDivider(box, box.y + kRulesRow - 1, Ink::About);
+        PutCentredLines(canvas, box.y + kRulesRow, x, ToWide(kRules), kRulesLines);
+        canvas.FrameDivider(box, box.y + kWebRow - 1, Ink::About);
+        canvas.PutCharacters(layout.webLink.y, box.x + kLabelColumn, kWebLabel, Ink::About);
+        canvas.PutCharacters(layout.webLink.y, layout.webLink.x, ToWide(kWebAddress), Ink::Link);
+        canvas.PutCharacters(layout.mailLink.y, box.x + kLabelColumn, kMailLabel, Ink::About);
+        canvas.PutCharacters(layout.mailLink.y, layout.mailLink.x, ToWide(kMailAddress), Ink::Link);
+        canvas.FrameDivider(box, box.y + kThanksRow - 1, Ink::About);
+        PutCentredLines(canvas, box.y + kThanksRow, x, ToWide(kThanks), kThanksLines);
     }
 };
 
 // A key that goes into the hidden code: any printable character.
 bool IsTyped(const Event& key) {
-    return !key.isFunctionKey && !key.alt && std::iswprint(static_cast<wint_t>(key.key));
+    return IsPlainKey(key) && std::iswprint(static_cast<wint_t>(key.key));
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ std::string RunAboutBox(Frontend& frontend, const std::wstring& hint) {
         switch (JudgeTypedCode(ToCp1251(typed).c_str())) {
             case CodeVerdict::ShowHint:
                 typed.clear();
-                RunMessageBox(frontend, hint, ToWide(kHintCaption), BoxIcon::None);
+                RunMessageBox(frontend, hint, ToWide(kHintCaption), BoxIcon::None, kWholeScreen);
                 break;
             case CodeVerdict::Clear: typed.clear(); break;
             case CodeVerdict::Keep: break;

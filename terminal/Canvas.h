@@ -1,11 +1,12 @@
 #pragma once
 
+#include <curses.h>
+
 #include <string>
 
 #include "terminal/Ink.h"
 
-// The game's screen of 80 x 24 cells, drawn on the terminal's standard screen at an origin
-// that centres it; every position here is within the game's screen.
+// The game's screen of 80 x 24 cells; every position here is within it.
 constexpr int kScreenLines = 24;
 constexpr int kScreenColumns = 80;
 
@@ -16,16 +17,25 @@ struct Rect {
     bool Holds(int py, int px) const { return py >= y && py < y + lines && px >= x && px < x + columns; }
 };
 
-// Where the game's screen stands on the terminal.
-void SetOrigin(int y, int x);
-int OriginY();
-int OriginX();
+constexpr Rect kWholeScreen = {0, 0, kScreenLines, kScreenColumns};
 
-// The text in the ink, filling the width with blanks (cut if longer).
-void PutText(int y, int x, const std::wstring& text, int width, Ink ink, Align align = Align::Left);
-void PutCharacters(int y, int x, const std::wstring& text, Ink ink);
-void Fill(const Rect& rect, Ink ink);
-// A line frame along the edge of the rectangle.
-void Frame(const Rect& rect, Ink ink);
-// A line across the frame at the row, joined to its sides.
-void FrameDivider(const Rect& rect, int y, Ink ink);
+// Drawing on a curses window that covers a place of the game's screen, at the game's positions.
+class Canvas {
+public:
+    Canvas(WINDOW* window, const Rect& place) : m_window(window), m_place(place) {}
+
+    // The text in the ink, filling the width with blanks (cut if longer).
+    void PutText(int y, int x, const std::wstring& text, int width, Ink ink, Align align = Align::Left) const;
+    void PutCharacters(int y, int x, const std::wstring& text, Ink ink) const;
+    void Fill(const Rect& rect, Ink ink) const;
+    // A line frame along the edge of the rectangle.
+    void Frame(const Rect& rect, Ink ink) const;
+    // A line across the frame at the row, joined to its sides.
+    void FrameDivider(const Rect& rect, int y, Ink ink) const;
+
+private:
+    void PutSymbol(int y, int x, const cchar_t* symbol, Ink ink) const;
+
+    WINDOW* m_window;
+    Rect m_place;
+};

@@ -3,8 +3,8 @@
 #include <iconv.h>
 #include <langinfo.h>
 
-#include <cerrno>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -27,14 +27,14 @@ public:
 
     bool Ready() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts the whole input; false if any of it has no form in the target character set.
-    bool Convert(const char* in, std::size_t inSize, std::vector<char>& out) {
-        out.assign(inSize * 8 + 16, '\0');
+    // Converts the input into the output up to the first character that has no form in the
+    // target character set or does not fit; whether that was all of it. Tells how many bytes
+    // of the output it filled.
+    bool Convert(const char* in, std::size_t inSize, char* out, std::size_t outSize, std::size_t& filled) {
         char* source = const_cast<char*>(in);
-        char* target = out.data();
-        std::size_t targetLeft = out.size();
-        const std::size_t result = iconv(m_cd, &source, &inSize, &target, &targetLeft);
-        out.resize(out.size() - targetLeft);
+        char* target = out;
+        const std::size_t result = iconv(m_cd, &source, &inSize, &target, &outSize);
+        filled = static_cast<std::size_t>(target - out);
         return result != static_cast<std::size_t>(-1);
     }
 
@@ -42,37 +42,75 @@ private:
     iconv_t m_cd;
 };
 
+// The program's two conversions, each opened once for its whole run.
+Converter& GameToWide() {
+    static Converter converter(kWideCharset, kGameCharset);
+    return converter;
+}
+
+Converter& WideToGame() {
+    static Converter converter(kGameCharset, kWideCharset);
+    return converter;
+}
+
 }  // namespace
 
 std::wstring ToWide(const char* cp1251) {
-    Converter converter(kWideCharset, kGameCharset);
-    std::vector<char> out;
-    if (!converter.Ready()) {
-        return std::wstring();
+    // Every Windows-1251 byte is one character.
+    const std::size_t length = std::strlen(cp1251);
+    std::wstring wide(length, L'\0');
+    Converter& converter = GameToWide();
+    std::size_t filled = 0;
+    if (converter.Ready()) {
+        converter.Convert(cp1251, length, reinterpret_cast<char*>(wide.data()), length * sizeof(wchar_t), filled);
     }
-    converter.Convert(cp1251, std::strlen(cp1251), out);
-    return std::wstring(reinterpret_cast<const wchar_t*>(out.data()), out.size() / sizeof(wchar_t));
+    wide.resize(filled / sizeof(wchar_t));
+    return wide;
 }
 
 std::string ToCp1251(const std::wstring& typed) {
-    Converter converter(kGameCharset, kWideCharset);
+    Converter& converter = WideToGame();
     std::string text;
-    std::vector<char> out;
     for (wchar_t character : typed) {
-        const bool converted = converter.Ready() &&
-                               converter.Convert(reinterpret_cast<const char*>(&character), sizeof character, out) &&
-                               out.size() == 1;
-        text += converted ? out[0] : kNoSuchCharacter;
+        char byte = 0;
+        std::size_t filled = 0;
+        const bool converted = converter.Ready() && converter.Convert(reinterpret_cast<const char*>(&character),
+                                                                      sizeof character, &byte, 1, filled);
+        text += converted ? byte : kNoSuchCharacter;
     }
     return text;
 }
 
-bool LocaleShowsCyrillic() {
-    std::string letters;
-    for (int byte = 0xC0; byte <= 0xFF; ++byte) {  // А to я in Windows-1251
-        letters += static_cast<char>(byte);
+std::wstring FromLocale(const char* text) {
+    std::wstring wide;
+    std::mbstate_t state{};
+    const char* const end = text + std::strlen(text);
+    while (text < end) {
+        wchar_t character = 0;
+        const std::size_t length = std::mbrtowc(&character, text, end - text, &state);
+        if (length == static_cast<std::size_t>(-1) || length == static_cast<std::size_t>(-2)) {
+            // A byte that is no character here: shown as one that has no form, and on.
+            wide += static_cast<wchar_t>(kNoSuchCharacter);
+            state = std::mbstate_t{};
+            ++text;
+            continue;
+        }
+        wide += character;
+        text += length;
     }
+    return wide;
+}
+
+bool LocaleShowsCyrillic() {
+    constexpr int kFirstLetter = 0xC0;  // А to я in Windows-1251
+    constexpr int kLetterCount = 64;
+    constexpr int kMostBytesALetter = 4;
+    char letters[kLetterCount];
+    for (int i = 0; i < kLetterCount; ++i) {
+        letters[i] = static_cast<char>(kFirstLetter + i);
+    }
+    std::vector<char> out(kLetterCount * kMostBytesALetter);
     Converter converter(nl_langinfo(CODESET), kGameCharset);
-    std::vector<char> out;
-    return converter.Ready() && converter.Convert(letters.data(), letters.size(), out);
+    std::size_t filled = 0;
+    return converter.Ready() && converter.Convert(letters, sizeof letters, out.data(), out.size(), filled);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The terminal set up for the game while this lives: raw keys, no echo, no cursor, the
-// mouse's left button, colours; as it was again when this goes.
+// mouse's left button, colours, pastes marked as such; as it was again when this goes.
 class Console {
 public:
     Console();
@@ -9,3 +9,6 @@ public:
     Console(const Console&) = delete;
     Console& operator=(const Console&) = delete;
 };
+
+// Sets up the current curses screen for the game's input and colours.
+void SetUpScreen();

@@ -20,8 +20,10 @@ const wchar_t kTooSmallEnd[] = L". Please make it larger: the game goes on when 
 
 }  // namespace
 
-Frontend::Frontend(EventSource& events, std::string appName)
-    : m_events(events), m_appName(std::move(appName)), m_game(*this) {}
+Frontend::Frontend(EventSource& events, std::wstring appName)
+    : m_events(events), m_appName(std::move(appName)), m_game(*this) {
+    m_game.ShowStartScreen();
+}
 
 void Frontend::Run() {
     OnResize();
@@ -35,7 +37,7 @@ void Frontend::Run() {
         } else {
             m_pressedMarker = MarkerPressed(event);
             DrawChanges();
-            Perform(CommandForMouse(event));
+            Perform(event.mouse == MouseAction::Press ? CommandForPress(event) : CommandForRelease(event));
         }
         DrawChanges();
     }
@@ -49,22 +51,38 @@ Event Frontend::WaitForInput() {
             case EventKind::Resize: OnResize(); break;
             case EventKind::Quit: m_closing = true; break;
             case EventKind::Key:
-                if (!event.isFunctionKey && !event.alt && event.key == kInterruptKey) {
+                if (IsPlainKey(event) && event.key == kInterruptKey) {
                     m_closing = true;
                 } else if (!m_tooSmall) {
+                    m_gavePress = false;
                     return event;
                 }
                 break;
             case EventKind::Mouse:
-                if (!m_tooSmall) {
-                    event.y -= OriginY();
-                    event.x -= OriginX();
+                if (!m_tooSmall && TakeMouse(event)) {
+                    m_gavePress = event.mouse == MouseAction::Press;
                     return event;
                 }
                 break;
         }
     }
     return Event();
+}
+
+bool Frontend::TakeMouse(Event& mouse) {
+    mouse.y -= OriginY();
+    mouse.x -= OriginX();
+    if (mouse.mouse == MouseAction::Press) {
+        m_pressY = mouse.y;
+        m_pressX = mouse.x;
+        m_dropRelease = false;
+        return true;
+    }
+    mouse.pressY = m_pressY;
+    mouse.pressX = m_pressX;
+    m_pressY = -1;
+    m_pressX = -1;
+    return !std::exchange(m_dropRelease, false);
 }
 
 void Frontend::Perform(Command command) {
@@ -96,28 +114,27 @@ void Frontend::OpenAbout(AboutOpener opener) {
 
 void Frontend::RunMessageBox(const char* text, const char* caption, BoxIcon icon) {
     DrawChanges();
-    const std::wstring shownCaption = caption != nullptr ? ToWide(caption) : ToWide(m_appName.c_str());
-    ::RunMessageBox(*this, ToWide(text), shownCaption, icon);
+    const std::wstring shownCaption = caption != nullptr ? ToWide(caption) : m_appName;
+    ::RunMessageBox(*this, ToWide(text), shownCaption, icon, MainView::RightOfAnswers());
 }
 
 void Frontend::PushLayer(Layer& layer) {
     m_layers.push_back(&layer);
-    DrawLayers();
+    Redraw(layer);
 }
 
 void Frontend::PopLayer() {
+    m_layers.back()->Remove();
     m_layers.pop_back();
-    DrawAll();
+    m_dropRelease = m_gavePress;
+    ShowPanels();
 }
 
-void Frontend::DrawLayers() {
-    if (m_tooSmall) {
-        return;
+void Frontend::Redraw(Layer& layer) {
+    if (!m_tooSmall) {
+        layer.Draw();
+        ShowPanels();
     }
-    for (Layer* layer : m_layers) {
-        layer->Draw();
-    }
-    refresh();
 }
 
 void Frontend::OnTick(std::time_t now) {
@@ -130,30 +147,35 @@ void Frontend::OnTick(std::time_t now) {
 }
 
 void Frontend::OnResize() {
-    m_tooSmall = LINES < kScreenLines || COLS < kScreenColumns;
-    SetOrigin(m_tooSmall ? 0 : (LINES - kScreenLines) / 2, m_tooSmall ? 0 : (COLS - kScreenColumns) / 2);
+    const bool tooSmall = LINES < kScreenLines || COLS < kScreenColumns;
+    SetOrigin(tooSmall ? 0 : (LINES - kScreenLines) / 2, tooSmall ? 0 : (COLS - kScreenColumns) / 2);
     // The terminal may keep cells from before the resize that curses thinks are blank.
     clear();
-    DrawAll();
-}
-
-void Frontend::DrawAll() {
-    if (m_tooSmall) {
+    m_tooSmall.reset();
+    if (tooSmall) {
+        m_view.Remove();
+        for (Layer* layer : m_layers) {
+            layer->Remove();
+        }
         const std::wstring size = std::to_wstring(COLS) + L" x " + std::to_wstring(LINES);
-        attrset(A_NORMAL);
+        const Rect terminal = {0, 0, LINES, COLS};
+        const Canvas canvas = m_tooSmall.emplace(terminal).Surface();
+        canvas.Fill(terminal, Ink::Game);
         int row = 0;
         for (const std::wstring& line : WrapWords(kTooSmall + size + kTooSmallEnd, COLS)) {
-            mvaddnwstr(row++, 0, line.c_str(), static_cast<int>(line.size()));
+            canvas.PutText(row++, 0, line, COLS, Ink::Game);
         }
-        refresh();
-        return;
+    } else {
+        m_view.DrawAll(m_game.Shown(), m_pressedMarker);
+        for (Layer* layer : m_layers) {
+            layer->Draw();
+        }
     }
-    m_view.DrawAll(m_game.Shown(), m_pressedMarker);
-    DrawLayers();
+    ShowPanels();
 }
 
 void Frontend::DrawChanges() {
     if (!m_tooSmall && m_view.DrawChanges(m_game.Shown(), m_pressedMarker)) {
-        DrawLayers();
+        ShowPanels();
     }
 }

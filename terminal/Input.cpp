@@ -71,30 +71,46 @@ Command CommandForKey(const Event& key) {
     return Command::None;
 }
 
-Command CommandForMouse(const Event& mouse) {
-    const Spot spot = MainView::SpotAt(mouse.y, mouse.x);
-    if (mouse.mouse == MouseAction::Press) {
-        switch (spot) {
-            case Spot::GameMenu: return Command::GameMenu;
-            case Spot::WindowMenu: return Command::WindowMenu;
-            default: return Command::None;
-        }
+Command CommandForPress(const Event& press) {
+    switch (MainView::SpotAt(press.y, press.x)) {
+        case Spot::GameMenu: return Command::GameMenu;
+        case Spot::WindowMenu: return Command::WindowMenu;
+        default: return Command::None;
+    }
+}
+
+Command CommandForRelease(const Event& release) {
+    const Spot spot = MainView::SpotAt(release.y, release.x);
+    switch (spot) {
+        case Spot::MarkerA: return Command::AnswerA;
+        case Spot::MarkerB: return Command::AnswerB;
+        case Spot::MarkerC: return Command::AnswerC;
+        case Spot::MarkerD: return Command::AnswerD;
+        default: break;
+    }
+    if (!ClickedOn(release, MainView::SpotRect(spot))) {
+        return Command::None;
     }
     switch (spot) {
         case Spot::Close: return Command::Close;
         case Spot::AboutMenu: return Command::About;
         case Spot::Remove: return Command::Remove;
         case Spot::Reveal: return Command::Reveal;
-        case Spot::MarkerA: return Command::AnswerA;
-        case Spot::MarkerB: return Command::AnswerB;
-        case Spot::MarkerC: return Command::AnswerC;
-        case Spot::MarkerD: return Command::AnswerD;
         default: return Command::None;
     }
 }
 
 int MarkerPressed(const Event& mouse) {
     return mouse.mouse == MouseAction::Press ? MarkerAnswer(MainView::SpotAt(mouse.y, mouse.x)) : 0;
+}
+
+bool ClickedOn(const Event& mouse, const Rect& spot) {
+    return mouse.kind == EventKind::Mouse && mouse.mouse == MouseAction::Release && spot.Holds(mouse.y, mouse.x) &&
+           spot.Holds(mouse.pressY, mouse.pressX);
+}
+
+bool IsPlainKey(const Event& key) {
+    return key.kind == EventKind::Key && !key.isFunctionKey && !key.alt;
 }
 
 bool IsEnter(const Event& key) {
@@ -110,10 +126,9 @@ bool IsDeletion(const Event& key) {
 }
 
 bool IsEscape(const Event& key) {
-    return key.kind == EventKind::Key && !key.isFunctionKey && !key.alt && key.key == kEscapeKey;
+    return IsPlainKey(key) && key.key == kEscapeKey;
 }
 
 bool ClosesBox(const Event& key) {
-    return IsEnter(key) || IsEscape(key) ||
-           (key.kind == EventKind::Key && !key.isFunctionKey && !key.alt && key.key == L' ');
+    return IsEnter(key) || IsEscape(key) || (IsPlainKey(key) && key.key == L' ');
 }

@@ -2,6 +2,7 @@
 
 #include <curses.h>
 
+#include "terminal/Canvas.h"
 #include "terminal/Event.h"
 
 // What the player asks of the main screen.
@@ -30,12 +31,21 @@ constexpr int kMenuBarKey = KEY_F(10);
 // The command of a key on the main screen; keys that mean nothing give None.
 Command CommandForKey(const Event& key);
 
-// The command of the left button's press or release at a cell of the main screen: menus
-// open at a press, everything else acts at the release.
-Command CommandForMouse(const Event& mouse);
+// The command of the left button's press at a cell of the main screen: the menus open there.
+Command CommandForPress(const Event& press);
+
+// The command of the left button's release: over a marker it answers wherever the press was;
+// the buttons and the About title act only when the press was on them too.
+Command CommandForRelease(const Event& release);
 
 // The marker (1 to 4) that a press at the cell holds down, 0 for none.
 int MarkerPressed(const Event& mouse);
+
+// Whether the event is a release that ends a click on the spot: its press was there too.
+bool ClickedOn(const Event& mouse, const Rect& spot);
+
+// A character key without Alt.
+bool IsPlainKey(const Event& key);
 
 // Keys that close a message box: Enter, Esc and Space.
 bool ClosesBox(const Event& key);

@@ -36,7 +36,6 @@ constexpr int kMenuWidth = 24;
 constexpr int kShortcutColumn = 14;
 
 constexpr Spot kTitleSpots[kTitleCount] = {Spot::WindowMenu, Spot::GameMenu, Spot::AboutMenu};
-const wchar_t* const kTitleTexts[kTitleCount] = {L"[=]", L" Game ", L" About "};
 
 std::vector<MenuItem> ItemsOf(MenuTitle title) {
     switch (title) {
@@ -87,30 +86,31 @@ public:
         return item >= 0 && item < static_cast<int>(m_items.size()) && m_items[item].text != nullptr ? item : -1;
     }
 
-    void Draw() override {
-        const int index = static_cast<int>(m_title);
-        const Rect title = MainView::SpotRect(kTitleSpots[index]);
-        PutCharacters(title.y, title.x, kTitleTexts[index], Ink::MenuChosen);
+private:
+    void Paint() override {
+        const Spot spot = kTitleSpots[static_cast<int>(m_title)];
+        const Rect title = MainView::SpotRect(spot);
+        AddPanel(title).PutCharacters(title.y, title.x, MainView::SpotText(spot), Ink::MenuChosen);
         if (m_items.empty()) {
             return;
         }
         const Rect menu = DropDown();
-        Fill(menu, Ink::Menu);
-        Frame(menu, Ink::Menu);
+        const Canvas canvas = AddPanel(menu);
+        canvas.Fill(menu, Ink::Menu);
+        canvas.Frame(menu, Ink::Menu);
         for (int i = 0; i < static_cast<int>(m_items.size()); ++i) {
             const MenuItem& item = m_items[i];
             const int y = menu.y + 1 + i;
             if (item.text == nullptr) {
-                FrameDivider(menu, y, Ink::Menu);
+                canvas.FrameDivider(menu, y, Ink::Menu);
                 continue;
             }
             const Ink ink = i == m_chosen ? Ink::MenuChosen : Ink::Menu;
-            PutText(y, menu.x + 1, std::wstring(L" ") + item.text, menu.columns - 2, ink);
-            PutCharacters(y, menu.x + kShortcutColumn, item.shortcut, ink);
+            canvas.PutText(y, menu.x + 1, std::wstring(L" ") + item.text, menu.columns - 2, ink);
+            canvas.PutCharacters(y, menu.x + kShortcutColumn, item.shortcut, ink);
         }
     }
 
-private:
     MenuTitle m_title = MenuTitle::Game;
     std::vector<MenuItem> m_items;
     int m_chosen = 0;
@@ -152,7 +152,7 @@ Command RunMenuBar(Frontend& frontend, MenuTitle start) {
                 if (item >= 0) {
                     return bar.Items()[item].command;
                 }
-                if (TitleAt(event.y, event.x, title) && title == MenuTitle::About) {
+                if (ClickedOn(event, MainView::SpotRect(Spot::AboutMenu))) {
                     return Command::About;
                 }
                 continue;
@@ -160,11 +160,12 @@ Command RunMenuBar(Frontend& frontend, MenuTitle start) {
             if (!bar.Items().empty() && bar.DropDown().Holds(event.y, event.x)) {
                 continue;
             }
-            if (!TitleAt(event.y, event.x, title) || title == bar.Title()) {
+            // A press on the open title closes its menu; About acts at its click.
+            if (!TitleAt(event.y, event.x, title) || (title == bar.Title() && title != MenuTitle::About)) {
                 return Command::None;
             }
             bar.Open(title);
-            frontend.DrawAll();
+            frontend.Redraw(bar);
             continue;
         }
         if (IsEscape(event) || (event.isFunctionKey && event.key == kMenuBarKey)) {
@@ -175,10 +176,10 @@ Command RunMenuBar(Frontend& frontend, MenuTitle start) {
         }
         if (event.isFunctionKey && (event.key == KEY_LEFT || event.key == KEY_RIGHT)) {
             bar.Open(Neighbour(bar.Title(), event.key == KEY_LEFT ? -1 : 1));
-            frontend.DrawAll();
+            frontend.Redraw(bar);
         } else if (event.isFunctionKey && (event.key == KEY_UP || event.key == KEY_DOWN)) {
             bar.Move(event.key == KEY_UP ? -1 : 1);
-            frontend.DrawLayers();
+            frontend.Redraw(bar);
         } else if (!event.isFunctionKey) {
             for (const MenuItem& item : bar.Items()) {
                 if (item.text != nullptr && static_cast<wchar_t>(towlower(event.key)) == item.letter) {

@@ -22,28 +22,35 @@ class MessageBoxLayer : public Layer {
 public:
     MessageBoxLayer(const std::wstring& caption, BoxLayout layout) : m_caption(caption), m_layout(std::move(layout)) {}
 
-    void Draw() override {
+private:
+    void Paint() override {
         const Rect& box = m_layout.box;
-        Fill(box, Ink::Box);
-        Frame(box, Ink::Box);
-        PutText(box.y, box.x, L" " + m_caption, box.columns, Ink::Caption);
+        const Canvas canvas = AddPanel(box);
+        canvas.Fill(box, Ink::Box);
+        canvas.Frame(box, Ink::Box);
+        canvas.PutText(box.y, box.x, L" " + m_caption, box.columns, Ink::Caption);
         if (m_layout.stopMark.columns > 0) {
-            PutCharacters(m_layout.stopMark.y, m_layout.stopMark.x, kStopMark, Ink::Stop);
+            canvas.PutCharacters(m_layout.stopMark.y, m_layout.stopMark.x, kStopMark, Ink::Stop);
         }
         for (std::size_t i = 0; i < m_layout.lines.size(); ++i) {
-            PutCharacters(m_layout.stopMark.y + static_cast<int>(i), m_layout.textColumn, m_layout.lines[i], Ink::Box);
+            canvas.PutCharacters(m_layout.textRow + static_cast<int>(i), m_layout.textColumn, m_layout.lines[i],
+                                 Ink::Box);
         }
-        PutCharacters(m_layout.okButton.y, m_layout.okButton.x, kOkButton, Ink::Menu);
+        canvas.PutCharacters(m_layout.okButton.y, m_layout.okButton.x, kOkButton, Ink::Menu);
     }
 
-private:
     std::wstring m_caption;
     BoxLayout m_layout;
 };
 
+// Where a box of the width stands centred over the area, or over the screen if it is too narrow.
+int CentredColumn(int columns, const Rect& area) {
+    return columns <= area.columns ? area.x + (area.columns - columns) / 2 : (kScreenColumns - columns) / 2;
+}
+
 }  // namespace
 
-BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon) {
+BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, const Rect& area) {
     BoxLayout layout;
     layout.lines = WrapWords(text, kTextWidth);
     int textWidth = 0;
@@ -54,25 +61,23 @@ BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIc
     const int inner = std::max({kLeastWidth, markWidth + textWidth + 2 * kMargin, CellWidth(caption) + kMargin});
     const int columns = std::min(inner + 2, kScreenColumns);
     const int lines = static_cast<int>(layout.lines.size()) + 5;  // caption, blank, text, blank, OK, frame
-    layout.box = {(kScreenLines - lines) / 2, (kScreenColumns - columns) / 2, lines, columns};
+    layout.box = {(kScreenLines - lines) / 2, CentredColumn(columns, area), lines, columns};
+    layout.textRow = layout.box.y + 2;
     const int contentColumn = layout.box.x + 1 + (inner - markWidth - textWidth) / 2;
-    layout.stopMark = {layout.box.y + 2, contentColumn, 1, icon == BoxIcon::Stop ? kStopMarkWidth : 0};
+    layout.stopMark = {layout.textRow, contentColumn, 1, icon == BoxIcon::Stop ? kStopMarkWidth : 0};
     layout.textColumn = contentColumn + markWidth;
     layout.okButton = {layout.box.y + lines - 2, layout.box.x + (columns - kOkWidth) / 2, 1, kOkWidth};
     return layout;
 }
 
-void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon) {
-    const BoxLayout layout = LayOutBox(text, caption, icon);
+void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon,
+                   const Rect& area) {
+    const BoxLayout layout = LayOutBox(text, caption, icon, area);
     MessageBoxLayer layer(caption, layout);
     LayerShowing showing(frontend, layer);
     while (true) {
         const Event event = frontend.WaitForInput();
-        if (event.kind == EventKind::Quit || ClosesBox(event)) {
-            return;
-        }
-        if (event.kind == EventKind::Mouse && event.mouse == MouseAction::Release &&
-            layout.okButton.Holds(event.y, event.x)) {
+        if (event.kind == EventKind::Quit || ClosesBox(event) || ClickedOn(event, layout.okButton)) {
             return;
         }
     }

@@ -13,12 +13,16 @@ struct BoxLayout {
     Rect box;
     std::vector<std::wstring> lines;
     Rect stopMark;  // no columns without the stop mark
+    int textRow;
     int textColumn;
     Rect okButton;
 };
 
-BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon);
+// The box centred on the screen's height, and across the area where it fits in it, across the
+// whole screen where it does not.
+BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, const Rect& area);
 
-// A modal box centred over the screen, with its caption, its text, the stop mark if asked,
-// and an OK button; Enter, Esc, Space or a release over OK closes it. The clock goes on.
-void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon);
+// A modal box with its caption, its text, the stop mark if asked, and an OK button; Enter, Esc,
+// Space or a click on OK closes it. The clock goes on.
+void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon,
+                   const Rect& area);

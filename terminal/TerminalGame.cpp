@@ -1,11 +1,17 @@
 #include "terminal/TerminalGame.h"
 
-CTerminalGame::CTerminalGame(BoxHost& boxes) : m_boxes(boxes) {
-    m_shown.question = kStartQuestion;
-    for (int k = 0; k < kAnswerCount; ++k) {
-        m_strAnswer[k] = kStartAnswers[k];
+namespace {
+
+// A held text onto the screen, written only when it changed: most ticks change nothing.
+void Show(std::string& shown, const CString& held) {
+    if (shown != static_cast<const char*>(held)) {
+        shown = held;
     }
 }
+
+}  // namespace
+
+CTerminalGame::CTerminalGame(BoxHost& boxes) : m_boxes(boxes) {}
 
 void CTerminalGame::Tick(const char* clock) {
     m_strTime = clock;
@@ -26,10 +32,10 @@ void CTerminalGame::SetRankPosition(int position) {
 
 void CTerminalGame::Refresh() {
     for (int k = 0; k < kAnswerCount; ++k) {
-        m_shown.answer[k] = m_strAnswer[k];
+        Show(m_shown.answer[k], m_strAnswer[k]);
     }
-    m_shown.score = m_strScore;
-    m_shown.clock = m_strTime;
+    Show(m_shown.score, m_strScore);
+    Show(m_shown.clock, m_strTime);
 }
 
 void CTerminalGame::ShowMessageBox(const char* text, const char* caption, BoxIcon icon) {

@@ -34,8 +34,6 @@ public:
     // A tick of the clock: the new time, and every held text onto the screen.
     void Tick(const char* clock);
 
-    CString m_strTime;
-
 protected:
     void SetQuestionText(const char* text) override;
     void SetNumberLabel(const char* text) override;
@@ -46,4 +44,5 @@ protected:
 private:
     BoxHost& m_boxes;
     ShownTexts m_shown;
+    CString m_strTime;
 };

@@ -13,12 +13,7 @@ int CharacterWidth(wchar_t character) {
 
 // The longest head of the text that fits the width, ending at a blank if one is near enough.
 std::size_t FittingLength(const std::wstring& text, int width) {
-    int cells = 0;
-    std::size_t length = 0;
-    while (length < text.size() && cells + CharacterWidth(text[length]) <= width) {
-        cells += CharacterWidth(text[length]);
-        ++length;
-    }
+    const std::size_t length = FittingHead(text, width);
     if (length == text.size()) {
         return length;
     }
@@ -34,6 +29,16 @@ int CellWidth(const std::wstring& text) {
         cells += CharacterWidth(character);
     }
     return cells;
+}
+
+std::size_t FittingHead(const std::wstring& text, int width) {
+    int cells = 0;
+    std::size_t length = 0;
+    while (length < text.size() && cells + CharacterWidth(text[length]) <= width) {
+        cells += CharacterWidth(text[length]);
+        ++length;
+    }
+    return length;
 }
 
 std::vector<std::wstring> WrapWords(const std::wstring& text, int width) {

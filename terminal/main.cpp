@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kCannotRun = 2;
+const char kDefaultPath[] = "mendo";  // when the program is started without a name
 
 // The program's name, as message boxes without a caption show it: its file's name without extension.
 std::string ProgramName(const char* path) {
@@ -27,30 +28,30 @@ std::string ProgramName(const char* path) {
 
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    const std::string name = ProgramName(argv[0]);
+    const char* const path = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0' ? argv[0] : kDefaultPath;
+    const std::string name = ProgramName(path);
     if (!LocaleShowsCyrillic()) {
         std::fprintf(stderr,
                      "%s: this terminal's character set has no Cyrillic letters, and the game is in Bulgarian.\n"
                      "Start it in a UTF-8 locale, for example: LC_ALL=C.UTF-8 %s\n",
-                     name.c_str(), argv[0]);
+                     name.c_str(), path);
         return kCannotRun;
     }
     if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {
         std::fprintf(stderr, "%s: the game plays in a terminal; start it in one.\n", name.c_str());
         return kCannotRun;
     }
-    int endingSignal = 0;
     {
-        // The signal handlers come first, so that curses leaves them to the game.
+        // The signal handlers come first, so that curses leaves them to the game; they go last,
+        // so that a signal while the terminal is put back is not lost.
         TerminalEvents events;
         Console console;
-        Frontend frontend(events, name);
+        Frontend frontend(events, FromLocale(name.c_str()));
         frontend.Run();
-        endingSignal = TerminalEvents::EndingSignal();
     }
-    if (endingSignal != 0) {
+    if (const int endingSignal = TerminalEvents::EndingSignal(); endingSignal != 0) {
         // The terminal is as it was: end as the signal would have ended the game.
         std::raise(endingSignal);
     }

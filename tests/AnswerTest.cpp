@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "PoolView.h"
 #include "RecordingGame.h"
@@ -23,6 +24,20 @@ protected:
 
     RecordingGame game;
 };
+
+TEST(StartScreenTest, TheStartQuestionShowsAtOnceAndItsAnswersAtTheNextTick) {
+    RecordingGame game;
+    game.ShowStartScreen();
+    EXPECT_EQ(game.screen.question, kStartQuestion);
+    EXPECT_EQ(game.operations, std::vector<std::string>{"question"}) << "the window's first tick shows the answers";
+    game.Tick();
+    for (int k = 0; k < kAnswerCount; ++k) {
+        EXPECT_EQ(game.screen.answer[k], kStartAnswers[k]);
+    }
+    EXPECT_EQ(game.screen.score, "");
+    EXPECT_EQ(game.m_nLevel, kNoGame);
+    EXPECT_EQ(game.m_nCurrent, kNoQuestion);
+}
 
 TEST_F(AnswerTest, RightAnswerToQuestionOneScoresTenAndPresentsQuestionTwo) {
     const RoundRecord& second = game.m_round[1];

@@ -23,7 +23,7 @@ TEST(HintCodesTest, TheHintNamesTheRightLetterInTheOpenersWording) {
     EXPECT_EQ(std::string(HintSentence(game, AboutOpener::WindowMenu)), "Най-вероятно е (" + letter + ")");
 }
 
-TEST(HintCodesTest, TheTypedTextIsJudgedWholeAndCaseByCase) {
+TEST(HintCodesTest, TheTypedTextIsJudgedWhole) {
     EXPECT_EQ(JudgeTypedCode("7485"), CodeVerdict::ShowHint);
     EXPECT_EQ(JudgeTypedCode("748"), CodeVerdict::Keep);
     EXPECT_EQ(JudgeTypedCode("1748"), CodeVerdict::Keep);

@@ -96,10 +96,7 @@ BOOL CTriviaDlg::OnInitDialog() {
     m_fontNumber.CreateFontIndirect(&font);
     m_ctlNumber.SetFont(&m_fontNumber, FALSE);
 
-    m_ctlQuestion.SetWindowText(kStartQuestion);
-    for (int k = 0; k < kAnswerCount; ++k) {
-        m_strAnswer[k] = kStartAnswers[k];
-    }
+    ShowStartScreen();
 
     m_brBackground.CreateSolidBrush(kBackground);
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+
+#include <panel.h>
 
 #include "TerminalFixture.h"
 #include "terminal/AboutBox.h"
@@ -24,13 +27,13 @@ constexpr int kHelpRow = 7;
 constexpr int kRemoveColumn = 62;
 constexpr int kRevealColumn = 68;
 
-using FrontendTest = TerminalFixture;
+using TerminalFrontendTest = TerminalFixture;
 
 std::wstring Answer(const CTriviaGame& game, int question, int k) {
     return ToWide(game.m_round[question].szAnswer[k - 1]);
 }
 
-TEST_F(FrontendTest, TheStartScreenShowsTheStartTextsFromTheFirstTick) {
+TEST_F(TerminalFrontendTest, TheStartScreenShowsTheStartTextsFromTheFirstTick) {
     events.Then([&] {
         EXPECT_TRUE(Shows(kStartQuestion));
         EXPECT_FALSE(Shows(kStartAnswerA)) << "held texts wait for the first tick";
@@ -50,7 +53,7 @@ TEST_F(FrontendTest, TheStartScreenShowsTheStartTextsFromTheFirstTick) {
     Play();
 }
 
-TEST_F(FrontendTest, ALevelStartsByItsKeysAndShowsItsFirstQuestionAtOnce) {
+TEST_F(TerminalFrontendTest, ALevelStartsByItsKeysAndShowsItsFirstQuestionAtOnce) {
     events.Tick().Key(kControlE).Then([&] {
         const CTriviaGame& game = frontend.Game();
         EXPECT_EQ(game.m_nLevel, kEasy);
@@ -66,7 +69,7 @@ TEST_F(FrontendTest, ALevelStartsByItsKeysAndShowsItsFirstQuestionAtOnce) {
     Play();
 }
 
-TEST_F(FrontendTest, RightAnswersByKeyInBothLayoutsAndByReleaseOverAMarker) {
+TEST_F(TerminalFrontendTest, RightAnswersByKeyInBothLayoutsAndByReleaseOverAMarker) {
     const wchar_t cyrillic[] = L"абцд";
     events.Tick().Key(kControlE).Then([&] { events.Key(RightLetter()); });
     events.Then([&] {
@@ -101,47 +104,52 @@ TEST_F(FrontendTest, RightAnswersByKeyInBothLayoutsAndByReleaseOverAMarker) {
     Play();
 }
 
-TEST_F(FrontendTest, UnderWrongTheRightAnswerShowsAloneThenTheEndScreen) {
-    int right = 0;
-    std::wstring rightText;
-    events.Tick().Key(kControlE).Tick().Then([&] {
-        right = RightAnswer();
-        rightText = Answer(frontend.Game(), 0, right);
-        events.Key(WrongLetter());
-    });
-    events.Then([&] {
-        EXPECT_TRUE(Shows(L"WRONG!!!"));
-        EXPECT_TRUE(Shows(L" ERROR"));
-        EXPECT_TRUE(Shows(L"(X)"));
-        EXPECT_TRUE(Shows(L"[  OK  ]"));
-        EXPECT_NE(AttributesAt(3, 2), 0u);
-    });
-    events.Tick().Then([&] {
-        // The box hides part of the answers' lines: the cells left of it show the right answer alone.
-        const Rect box = LayOutBox(L"WRONG!!!", L"ERROR", BoxIcon::Stop).box;
-        const int visible = box.x - kAnswerColumn;
-        for (int k = 1; k <= kAnswerCount; ++k) {
-            const std::wstring cells = Cells(kAnswerRows[k - 1], kAnswerColumn, visible);
-            EXPECT_EQ(cells, k == right ? rightText.substr(0, visible) : L"") << "answer " << k;
-        }
-        EXPECT_EQ(NumberShown(), L"1.") << "the number stays while the box is open";
-        EXPECT_TRUE(Shows(L"точки:  0"));
-        events.Key(L'a').Key(kControlE);  // nothing reaches the game under the box
-    });
-    events.Then([&] { EXPECT_EQ(frontend.Game().m_nLevel, kNoGame); });
-    events.Key(L' ').Then([&] {
-        EXPECT_FALSE(Shows(L"WRONG!!!"));
-        EXPECT_TRUE(Shows(kEndQuestion));
-        EXPECT_EQ(NumberShown(), L"");
-    });
-    events.Tick().Then([&] {
-        EXPECT_TRUE(Shows(kStartAnswerA));
-        EXPECT_FALSE(Shows(L"точки"));
-    });
+TEST_F(TerminalFrontendTest, UnderWrongTheLongestRightAnswerShowsWholeAndAloneThenTheEndScreen) {
+    // The second question's right answer becomes as long as an answer can be, in a row that the
+    // box stands beside: A in the first game, B in the second.
+    const char longest[] = "Отговор, дълъг цели 29 знака!";
+    static_assert(sizeof longest == kAnswerSize, "the longest answer a record holds");
+    for (int right = 1; right <= 2; ++right) {
+        events.Tick().Key(kControlE).Then([&, right] {
+            RoundRecord& second = frontend.Game().m_round[1];
+            std::strcpy(second.szAnswer[right - 1], longest);
+            second.nCorrect = static_cast<unsigned char>(right);
+            events.Key(RightLetter());
+        });
+        events.Tick().Then([&] { events.Key(WrongLetter()); });
+        events.Then([&] {
+            const BoxLayout wrong = LayOutBox(L"WRONG!!!", L"ERROR", BoxIcon::Stop, MainView::RightOfAnswers());
+            EXPECT_EQ(Cells(wrong.textRow, wrong.textColumn, 8), L"WRONG!!!");
+            EXPECT_EQ(Cells(wrong.box.y, wrong.box.x, 7), L" ERROR");
+            EXPECT_EQ(Cells(wrong.stopMark.y, wrong.stopMark.x, 3), L"(X)");
+            EXPECT_EQ(AttributesAt(wrong.stopMark.y, wrong.stopMark.x), InkOf(Ink::Stop));
+            EXPECT_TRUE(Shows(L"[  OK  ]"));
+            EXPECT_EQ(NumberShown(), L"2.") << "the number stays while the box is open";
+            EXPECT_EQ(AttributesAt(3, 2), InkOf(Ink::Game)) << "in the main screen's colours";
+        });
+        events.Tick().Then([&, right] {
+            for (int k = 1; k <= kAnswerCount; ++k) {
+                EXPECT_EQ(Cells(kAnswerRows[k - 1], kAnswerColumn, kAnswerSize - 1), k == right ? ToWide(longest) : L"")
+                    << "answer " << k;
+            }
+            EXPECT_TRUE(Shows(L"точки:  10"));
+            events.Key(L'a').Key(kControlE);  // nothing reaches the game under the box
+        });
+        events.Then([&] { EXPECT_EQ(frontend.Game().m_nLevel, kNoGame); });
+        events.Key(L' ').Then([&] {
+            EXPECT_FALSE(Shows(L"WRONG!!!"));
+            EXPECT_TRUE(Shows(kEndQuestion));
+            EXPECT_EQ(NumberShown(), L"");
+        });
+        events.Tick().Then([&] {
+            EXPECT_TRUE(Shows(kStartAnswerA));
+            EXPECT_FALSE(Shows(L"точки"));
+        });
+    }
     Play();
 }
 
-TEST_F(FrontendTest, HelpsBoughtByKeyAndButtonAndRefused) {
+TEST_F(TerminalFrontendTest, HelpsBoughtByKeyAndButtonAndRefused) {
     events.Tick().Key(kControlE).Tick().Key(L'1').Then([&] {
         EXPECT_TRUE(Shows(L"Мисля, че не си платежоспособен!"));
         EXPECT_TRUE(Shows(L" mendo")) << "the program's name as caption";
@@ -177,7 +185,7 @@ TEST_F(FrontendTest, HelpsBoughtByKeyAndButtonAndRefused) {
     Play();
 }
 
-TEST_F(FrontendTest, TheWinScreenAfterTwentyFiveRightAnswers) {
+TEST_F(TerminalFrontendTest, TheWinScreenAfterTwentyFiveRightAnswers) {
     events.Tick().Key(kControlL);
     for (int i = 0; i < kRoundLength; ++i) {
         events.Then([&] { events.Key(RightLetter()); });
@@ -196,7 +204,7 @@ TEST_F(FrontendTest, TheWinScreenAfterTwentyFiveRightAnswers) {
     Play();
 }
 
-TEST_F(FrontendTest, MenusByKeyAndMouse) {
+TEST_F(TerminalFrontendTest, MenusByKeyAndMouse) {
     events.Tick().FunctionKey(KEY_F(10)).Then([&] { EXPECT_TRUE(Shows(L"Easy        Ctrl+E")); });
     events.FunctionKey(KEY_DOWN).Key(kEnter).Then([&] {
         EXPECT_EQ(frontend.Game().m_nLevel, kHard);
@@ -204,8 +212,8 @@ TEST_F(FrontendTest, MenusByKeyAndMouse) {
     });
     events.Press(1, 3).Release(5, 4).Then([&] { EXPECT_EQ(frontend.Game().m_nLevel, kLogic); });
     events.Alt(L'g').Key(L'e').Then([&] { EXPECT_EQ(frontend.Game().m_nLevel, kEasy); });
-    events.Press(1, 3).Press(20, 20).Then(
-        [&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "a press elsewhere closes"; });
+    events.Click(1, 3).Then([&] { EXPECT_TRUE(Shows(L"Easy        Ctrl+E")) << "the click that opened it keeps it"; });
+    events.Click(20, 20).Then([&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "a click elsewhere closes"; });
     events.FunctionKey(KEY_F(10)).FunctionKey(KEY_LEFT).Then([&] {
         EXPECT_TRUE(Shows(L"About Mendo..."));
         EXPECT_TRUE(Shows(L"Close"));
@@ -216,7 +224,75 @@ TEST_F(FrontendTest, MenusByKeyAndMouse) {
     EXPECT_TRUE(events.Done());
 }
 
-TEST_F(FrontendTest, TheHintCodeShowsTheLetterWithEveryRuleOfTheTypedText) {
+TEST_F(TerminalFrontendTest, TheClickThatClosesABoxOrMenuReachesNothingUnderIt) {
+    const AboutLayout about = LayOutAbout();
+    events.Tick().Key(kControlE).Tick().Then([&] {
+        const int rightRow = kAnswerRows[RightAnswer() - 1];
+        const int wrongRow = kAnswerRows[RightAnswer() % kAnswerCount];
+        ASSERT_TRUE(about.box.Holds(rightRow, kMarkerColumn));
+        // In the About box over the right answer's marker: the box closes, and that is all.
+        events.Alt(L'a').Click(rightRow, kMarkerColumn).Then([&] {
+            EXPECT_FALSE(Shows(L"web:"));
+            EXPECT_EQ(NumberShown(), L"1.");
+            EXPECT_FALSE(Shows(L"(*)"));
+        });
+        // On a wrong answer's marker, off the open menu: the menu closes and the game goes on.
+        events.FunctionKey(KEY_F(10)).Click(wrongRow, kMarkerColumn).Then([&] {
+            EXPECT_FALSE(Shows(L"Easy        Ctrl+E"));
+            EXPECT_EQ(frontend.Game().m_nLevel, kEasy);
+            EXPECT_FALSE(Shows(L"WRONG!!!"));
+        });
+        // Pressed in the About box, released over the close button: the game goes on.
+        events.Alt(L'a').Press(about.box.y + about.box.lines - 2, about.box.x + 1).Release(0, kScreenColumns - 2);
+        // A menu that a key opened and closed while the button was held takes no release.
+        events.Press(rightRow, kMarkerColumn).FunctionKey(KEY_F(10)).Key(kEscapeKey);
+        events.Release(rightRow, kMarkerColumn).Then([&] { EXPECT_EQ(NumberShown(), L"2."); });
+    });
+    Play();
+}
+
+TEST_F(TerminalFrontendTest, ButtonsActOnlyWhenPressedAndReleasedOnThem) {
+    const BoxLayout refusal =
+        LayOutBox(L"Мисля, че не си платежоспособен!", L"mendo", BoxIcon::None, MainView::RightOfAnswers());
+    events.Tick().Key(kControlE).Tick();
+    events.Press(20, 20).Release(0, kScreenColumns - 2);
+    events.Press(20, 20).Release(kHelpRow, kRemoveColumn);
+    events.Press(kHelpRow, kRevealColumn).Release(kHelpRow, kRemoveColumn);
+    events.Press(kHelpRow, kRemoveColumn).Release(kHelpRow, kRevealColumn);
+    events.Press(20, 20).Release(1, 9);
+    events.Press(1, 3).Release(1, 9).Then([&] {
+        EXPECT_TRUE(Shows(L"Easy        Ctrl+E")) << "the menu opened at the press stays";
+        EXPECT_FALSE(Shows(L"web:"));
+        EXPECT_FALSE(Shows(L"OK"));
+    });
+    events.Click(1, 9).Then([&] { EXPECT_TRUE(Shows(L"web:")) << "About at its click in the menu bar"; });
+    events.Key(kEscapeKey).Click(1, 9).Then([&] { EXPECT_TRUE(Shows(L"web:")) << "and on the main screen"; });
+    events.Key(kEscapeKey).Click(kHelpRow, kRemoveColumn).Then([&] { EXPECT_TRUE(Shows(L"платежоспособен")); });
+    events.Press(refusal.box.y + 1, refusal.box.x + 1).Release(refusal.okButton.y, refusal.okButton.x).Then([&] {
+        EXPECT_TRUE(Shows(L"платежоспособен")) << "OK acts only at its own click";
+    });
+    events.Click(refusal.okButton.y, refusal.okButton.x + 2).Then([&] { EXPECT_FALSE(Shows(L"платежоспособен")); });
+    events.Click(0, kScreenColumns - 2);
+    frontend.Run();
+    EXPECT_TRUE(events.Done()) << "the close button closed the game";
+    EXPECT_EQ(frontend.Game().m_nScore, 0);
+}
+
+TEST_F(TerminalFrontendTest, UnderTheAboutBoxAClockSecondDrawsOnlyTheClock) {
+    const AboutLayout about = LayOutAbout();
+    events.Tick().Alt(L'a').Then([&] {
+        // A mark on the box's own window, which only a new drawing of the box would wipe.
+        mvwaddnwstr(panel_window(panel_below(nullptr)), 1, 1, L"#", 1);
+    });
+    events.Tick().Then([&] {
+        EXPECT_EQ(Cells(21, 2, 8), L"12:34:57");
+        EXPECT_EQ(Cells(about.box.y + 1, about.box.x + 1, 1), L"#");
+    });
+    events.Key(kEscapeKey);
+    Play();
+}
+
+TEST_F(TerminalFrontendTest, TheHintCodeShowsTheLetterWithEveryRuleOfTheTypedText) {
     wchar_t letter = 0;
     events.Tick().Key(kControlE).Tick().Then([&] { letter = static_cast<wchar_t>(L'A' + RightAnswer() - 1); });
     events.Click(1, 9).Then([&] {
@@ -243,11 +319,11 @@ TEST_F(FrontendTest, TheHintCodeShowsTheLetterWithEveryRuleOfTheTypedText) {
     // A deletion is a change: "74851" is cleared at its 5th character, "748" and "5" make the code.
     events.Key(kEnter).Type(L"7486").Key(kControlH).Type(L"5").Then([&] { EXPECT_TRUE(Shows(L"Hello My Master")); });
     const AboutLayout about = LayOutAbout();
-    events.Key(kEnter).Press(about.webLink.y, about.webLink.x + 2).Press(about.mailLink.y, about.mailLink.x).Then([&] {
-        EXPECT_TRUE(Shows(L"web:")) << "a press on a link keeps the box";
+    events.Key(kEnter).Click(about.webLink.y, about.webLink.x + 2).Click(about.mailLink.y, about.mailLink.x).Then([&] {
+        EXPECT_TRUE(Shows(L"web:")) << "a click on a link keeps the box";
     });
-    events.Press(about.box.y + about.box.lines - 2, about.box.x + 1).Then([&] {
-        EXPECT_FALSE(Shows(L"web:")) << "a press elsewhere in the box closes it";
+    events.Click(about.box.y + about.box.lines - 2, about.box.x + 1).Then([&] {
+        EXPECT_FALSE(Shows(L"web:")) << "a click elsewhere in the box closes it";
     });
     events.Alt(L' ').Key(L'a').Type(L"7485").Then(
         [&] { EXPECT_TRUE(Shows(std::wstring(L"Най-вероятно е (") + letter + L")")); });
@@ -258,7 +334,7 @@ TEST_F(FrontendTest, TheHintCodeShowsTheLetterWithEveryRuleOfTheTypedText) {
     Play();
 }
 
-TEST_F(FrontendTest, TheSecretDoorOpensOnlyAfterTheWindowMenusAbout) {
+TEST_F(TerminalFrontendTest, TheSecretDoorOpensOnlyAfterTheWindowMenusAbout) {
     events.Tick().Alt(L'a').Type(L"7485").Then([&] { EXPECT_TRUE(Shows(L"(?)")) << "no question pending"; });
     events.Key(kEnter).Type(L"3907").Key(kEscapeKey).Then([&] { EXPECT_FALSE(Shows(L"Тайната врата!")); });
     events.Alt(L' ').Key(L'a').Type(L"39071").Key(kEscapeKey).Then([&] { EXPECT_FALSE(Shows(L"Тайната врата!")); });
@@ -274,13 +350,13 @@ TEST_F(FrontendTest, TheSecretDoorOpensOnlyAfterTheWindowMenusAbout) {
     Play();
 }
 
-TEST_F(FrontendTest, ASmallTerminalAsksForMoreAndTheGameGoesOnWhenItGrows) {
+TEST_F(TerminalFrontendTest, ASmallTerminalAsksForMoreAndTheGameGoesOnWhenItGrows) {
     events.Tick().Key(kControlE).Tick().Key(L'1').Then([&] { resizeterm(20, 60); });
     events.Resize().Then([&] {
         std::wstring top;
         for (int y = 0; y < 3; ++y) {
             wchar_t line[61] = L"";
-            mvwinnwstr(stdscr, y, 0, line, 60);
+            mvwinnwstr(curscr, y, 0, line, 60);
             top += line;
         }
         EXPECT_NE(top.find(L"at least 80 x 24"), std::wstring::npos) << std::string(top.begin(), top.end());
@@ -296,14 +372,14 @@ TEST_F(FrontendTest, ASmallTerminalAsksForMoreAndTheGameGoesOnWhenItGrows) {
         EXPECT_TRUE(Shows(L"Мисля, че не си платежоспособен!")) << "the box is back over the screen";
         EXPECT_TRUE(Shows(L"точки:  0"));
     });
-    events.Key(kEnter).Press(1, 3).Then(
+    events.Key(kEnter).Click(1, 3).Then(
         [&] { EXPECT_FALSE(Shows(L"Easy        Ctrl+E")) << "clicks move with the screen"; });
-    events.Press(3 + 1, 10 + 3).Then([&] { EXPECT_TRUE(Shows(L"Easy        Ctrl+E")); });
+    events.Click(3 + 1, 10 + 3).Then([&] { EXPECT_TRUE(Shows(L"Easy        Ctrl+E")); });
     events.Key(kEscapeKey);
     Play();
 }
 
-TEST_F(FrontendTest, AnInterruptOrQuitEndsTheGameFromInsideABox) {
+TEST_F(TerminalFrontendTest, AnInterruptOrQuitEndsTheGameFromInsideABox) {
     events.Tick().Key(kControlE).Tick().Then([&] { events.Key(WrongLetter()); });
     events.Then([&] { EXPECT_TRUE(Shows(L"WRONG!!!")); });
     events.Key(kInterruptKey).Key(L'x');
@@ -312,7 +388,7 @@ TEST_F(FrontendTest, AnInterruptOrQuitEndsTheGameFromInsideABox) {
     EXPECT_EQ(frontend.Game().m_nLevel, kNoGame);
 }
 
-TEST_F(FrontendTest, KeysThatMeanNothingChangeNothing) {
+TEST_F(TerminalFrontendTest, KeysThatMeanNothingChangeNothing) {
     events.Tick().Key(kControlE).Tick().Then([&] {
         const std::wstring before = Screen();
         for (int key : {KEY_F(1), KEY_F(12), KEY_HOME, KEY_NPAGE, KEY_UP, KEY_MOUSE}) {

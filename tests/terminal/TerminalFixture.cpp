@@ -7,29 +7,30 @@
 
 #include "terminal/Ink.h"
 
+SCREEN* TerminalFixture::s_screen = nullptr;
+
 void TerminalFixture::SetUpTestSuite() {
-    static bool ready = false;
-    if (ready) {
+    if (s_screen != nullptr) {
         return;
     }
-    ready = true;
     std::setlocale(LC_ALL, "C.UTF-8");
     setenv("TZ", "UTC0", 1);
     tzset();
     FILE* output = std::fopen("/dev/null", "w");
     FILE* input = std::fopen("/dev/null", "r");
-    newterm("xterm-256color", output, input);
+    s_screen = newterm("xterm-256color", output, input);
     SetUpInks();
 }
 
 void TerminalFixture::SetUp() {
+    set_term(s_screen);
     resizeterm(kScreenLines, kScreenColumns);
     CTriviaGame::s_lastRemoved = 0;
 }
 
 std::wstring TerminalFixture::Row(int y) const {
     wchar_t line[kScreenColumns + 1] = L"";
-    mvwinnwstr(stdscr, OriginY() + y, OriginX(), line, kScreenColumns);
+    mvwinnwstr(curscr, OriginY() + y, OriginX(), line, kScreenColumns);
     std::wstring text = line;
     text.erase(text.find_last_not_of(L' ') + 1);
     return text;
@@ -45,7 +46,7 @@ std::wstring TerminalFixture::Screen() const {
 
 attr_t TerminalFixture::AttributesAt(int y, int x) const {
     cchar_t cell;
-    mvwin_wch(stdscr, OriginY() + y, OriginX() + x, &cell);
+    mvwin_wch(curscr, OriginY() + y, OriginX() + x, &cell);
     wchar_t text[CCHARW_MAX + 1];
     attr_t attributes = 0;
     short pair = 0;

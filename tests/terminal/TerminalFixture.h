@@ -8,6 +8,7 @@
 #include "terminal/Frontend.h"
 
 // The game with a scripted player, drawing into curses' screen in memory: no terminal needed.
+// What the tests read is the screen as curses last sent it to the terminal.
 constexpr int kAnswerRows[kAnswerCount] = {9, 12, 15, 18};
 constexpr int kAnswerColumn = 9;
 
@@ -41,5 +42,8 @@ protected:
     }
 
     ScriptedEvents events;
-    Frontend frontend{events, "mendo"};
+    Frontend frontend{events, L"mendo"};
+
+private:
+    static SCREEN* s_screen;
 };

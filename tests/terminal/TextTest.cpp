@@ -5,17 +5,18 @@
 
 #include "terminal/Charset.h"
 #include "terminal/Input.h"
+#include "terminal/MainView.h"
 #include "terminal/MessageBox.h"
 #include "terminal/TextLayout.h"
 
 namespace {
 
-class TextTest : public ::testing::Test {
+class TerminalTextTest : public ::testing::Test {
 protected:
     void SetUp() override { std::setlocale(LC_ALL, "C.UTF-8"); }
 };
 
-TEST_F(TextTest, GameTextsBecomeWideCharactersAndTypedTextComesBack) {
+TEST_F(TerminalTextTest, GameTextsBecomeWideCharactersAndTypedTextComesBack) {
     const char game[] = "точки:\t10 Ж я";
     EXPECT_EQ(ToWide(game), L"точки:\t10 Ж я");
     EXPECT_EQ(ToCp1251(L"точки:\t10 Ж я"), game);
@@ -28,13 +29,13 @@ TEST_F(TextTest, GameTextsBecomeWideCharactersAndTypedTextComesBack) {
     EXPECT_EQ(ToWide(""), L"");
 }
 
-TEST_F(TextTest, OnlyALocaleWithCyrillicLettersWillDo) {
+TEST_F(TerminalTextTest, OnlyALocaleWithCyrillicLettersWillDo) {
     EXPECT_TRUE(LocaleShowsCyrillic());
     std::setlocale(LC_ALL, "C");
     EXPECT_FALSE(LocaleShowsCyrillic());
 }
 
-TEST_F(TextTest, WrapsBetweenWordsAndAtLineFeeds) {
+TEST_F(TerminalTextTest, WrapsBetweenWordsAndAtLineFeeds) {
     EXPECT_EQ(WrapWords(L"one two three", 7), (std::vector<std::wstring>{L"one two", L"three"}));
     EXPECT_EQ(WrapWords(L"abcdefghij", 4), (std::vector<std::wstring>{L"abcd", L"efgh", L"ij"}));
     EXPECT_EQ(WrapWords(L"first \n second", 20), (std::vector<std::wstring>{L"first ", L" second"}))
@@ -42,14 +43,14 @@ TEST_F(TextTest, WrapsBetweenWordsAndAtLineFeeds) {
     EXPECT_EQ(WrapWords(L"", 5), (std::vector<std::wstring>{L""}));
 }
 
-TEST_F(TextTest, TabsStopEveryEightCells) {
+TEST_F(TerminalTextTest, TabsStopEveryEightCells) {
     EXPECT_EQ(ExpandTabs(L"точки:\t250"), L"точки:  250");
     EXPECT_EQ(ExpandTabs(L"abcdefgh\t1"), L"abcdefgh        1");
     const std::wstring wide = L"\u4E2Da";
     EXPECT_EQ(CellWidth(wide), 3);
 }
 
-TEST_F(TextTest, KeysOfBothLayoutsAnswer) {
+TEST_F(TerminalTextTest, KeysOfBothLayoutsAnswer) {
     const std::wstring keys[] = {L"aAаА", L"bBбБ", L"cCцЦ", L"dDдД"};
     const Command answers[] = {Command::AnswerA, Command::AnswerB, Command::AnswerC, Command::AnswerD};
     for (int k = 0; k < 4; ++k) {
@@ -64,17 +65,42 @@ TEST_F(TextTest, KeysOfBothLayoutsAnswer) {
     }
 }
 
-TEST_F(TextTest, AMessageBoxIsCentredWithItsStopMarkOnlyForWrong) {
-    const BoxLayout wrong = LayOutBox(L"WRONG!!!", L"ERROR", BoxIcon::Stop);
-    EXPECT_EQ(wrong.box.x * 2 + wrong.box.columns, 80);
+TEST_F(TerminalTextTest, AGameBoxStandsRightOfTheLongestAnswerWhereItFitsAndMidScreenWhereItDoesNot) {
+    const Rect right = MainView::RightOfAnswers();
+    EXPECT_EQ(right.x, 9 + kAnswerSize - 1) << "answers start at column 9";
+    EXPECT_EQ(right.x + right.columns, 80);
+    const BoxLayout wrong = LayOutBox(L"WRONG!!!", L"ERROR", BoxIcon::Stop, right);
+    EXPECT_EQ((wrong.box.x - right.x) * 2 + wrong.box.columns, right.columns);
+    EXPECT_EQ(wrong.box.y * 2 + wrong.box.lines, 24);
     EXPECT_GT(wrong.stopMark.columns, 0);
+    EXPECT_EQ(wrong.stopMark.y, wrong.textRow);
     EXPECT_GT(wrong.textColumn, wrong.stopMark.x + wrong.stopMark.columns);
     EXPECT_TRUE(wrong.box.Holds(wrong.okButton.y, wrong.okButton.x));
-    const BoxLayout plain = LayOutBox(L"Are you idiot?!?", L"mendo", BoxIcon::None);
+
+    const BoxLayout plain = LayOutBox(L"Are you idiot?!?", L"mendo", BoxIcon::None, right);
     EXPECT_EQ(plain.stopMark.columns, 0);
-    const BoxLayout longText = LayOutBox(std::wstring(150, L'ж'), L"mendo", BoxIcon::None);
+    EXPECT_EQ(plain.textRow, plain.box.y + 2) << "below the caption and a blank line";
+    EXPECT_GE(plain.box.x, right.x);
+
+    // The longest refusal is wider than the room right of the answers.
+    const BoxLayout enough = LayOutBox(L"Свърши се тя... стига ти за тази игра", L"mendo", BoxIcon::None, right);
+    EXPECT_GT(enough.box.columns, right.columns);
+    EXPECT_NEAR(enough.box.x * 2 + enough.box.columns, 80, 1);
+
+    const BoxLayout longText = LayOutBox(std::wstring(150, L'ж'), L"mendo", BoxIcon::None, kWholeScreen);
     EXPECT_LE(longText.box.columns, 80);
     EXPECT_EQ(longText.lines.size(), 3u);
+    EXPECT_EQ(longText.textRow + 2, longText.okButton.y - 2) << "three lines of text, a blank line, then OK";
+}
+
+TEST_F(TerminalTextTest, TheProgramsNameComesInTheLocalesCharacterSet) {
+    // "мендо" in UTF-8, as the name of a file in this locale.
+    EXPECT_EQ(FromLocale("\xD0\xBC\xD0\xB5\xD0\xBD\xD0\xB4\xD0\xBE"), L"мендо");
+    EXPECT_EQ(FromLocale("a\xFF"
+                         "b\xD0"),
+              L"a?b?")
+        << "a byte that is no character, and one cut short";
+    EXPECT_EQ(FromLocale(""), L"");
 }
 
 }  // namespace

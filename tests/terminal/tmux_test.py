@@ -20,8 +20,12 @@ POLL_SECONDS = 0.02
 
 ANSWER_ROWS = (9, 12, 15, 18)
 ANSWER_COLUMN = 9
+LONGEST_ANSWER = 29
 MARKER_COLUMN = 5
+CLOSE_BUTTON = (0, 78)
+REMOVE_BUTTON = (7, 62)
 LETTERS = "ABCD"
+CLOCK = re.compile(r"\d\d:\d\d:\d\d")
 
 START_QUESTION = "От меню Game изберете нивото, на което ще играете."
 END_QUESTION = "От меню Game изберете нивото, на което, ще играете."
@@ -44,15 +48,20 @@ exec sleep 3600
 class GameInTmux:
     """One run of the game in a private tmux server."""
 
-    def __init__(self, locale="C.UTF-8"):
+    def __init__(self, locale="C.UTF-8", name=None):
+        """The program starts under its own name, or under another through a link."""
         self.folder = tempfile.mkdtemp(prefix="mendo-tmux-")
+        program = PROGRAM
+        if name is not None:
+            program = os.path.join(self.folder, name)
+            os.symlink(PROGRAM, program)
         self.socket = "mendo-test-%d-%s" % (os.getpid(), os.path.basename(self.folder))
         launcher = os.path.join(self.folder, "launch.sh")
         with open(launcher, "w") as file:
             file.write(LAUNCHER)
         os.chmod(launcher, 0o755)
         self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80", "-y", "24", "-e", "LC_ALL=" + locale,
-                  "-e", "TERM=tmux-256color", launcher, PROGRAM)
+                  "-e", "TERM=tmux-256color", launcher, program)
         self.tmux("set-option", "-g", "default-terminal", "tmux-256color")
         self.wait_for_file("pid")
         with open(os.path.join(self.folder, "pid")) as file:
@@ -72,6 +81,11 @@ class GameInTmux:
     def text(self, text):
         self.tmux("send-keys", "-l", text)
 
+    def paste(self, text):
+        """Pasted as the terminal pastes, marked as a paste where the program asked for that."""
+        self.tmux("set-buffer", text)
+        self.tmux("paste-buffer", "-p")
+
     def click(self, y, x, release_y=None, release_x=None):
         """The left button pressed at a cell and released at another, as the terminal reports it."""
         release_y = y if release_y is None else release_y
@@ -84,6 +98,10 @@ class GameInTmux:
 
     def rows(self):
         return (self.screen().split("\n") + [""] * 24)[:24]
+
+    def still_screen(self):
+        """The screen with the clock's time left out: what only the player changes."""
+        return CLOCK.sub("HH:MM:SS", self.screen())
 
     def flag(self, name):
         return self.tmux("display", "-p", "#{%s}" % name).strip()
@@ -172,6 +190,16 @@ class StartAndLevels(TmuxTest):
         game.wait_until(lambda: game.rows()[3] != hard, "an Easy game by Ctrl+E")
         self.assertEqual(game.number(), "1.")
 
+    def test_the_programs_name_in_the_locales_letters_is_the_caption(self):
+        game = GameInTmux(name="мендо")
+        self.addCleanup(game.close)
+        game.wait_for(START_ANSWER_A)
+        game.keys("C-e")
+        game.wait_for("точки:  0")
+        game.keys("1")
+        game.wait_for("платежоспособен")
+        self.assertIn(" мендо", game.screen())
+
 
 class AnswersAndHelps(TmuxTest):
     def test_right_answers_helps_and_a_wrong_answer(self):
@@ -198,7 +226,7 @@ class AnswersAndHelps(TmuxTest):
         letter = game.hint_letter()
         right = LETTERS.index(letter)
         right_text = game.answer(right)
-        game.click(7, 62)  # "-10"
+        game.click(*REMOVE_BUTTON)
         game.wait_for("точки:  20")
         self.assertEqual(sum(1 for k in range(4) if game.answer(k) == ""), 1)
         self.assertEqual(game.answer(right), right_text)
@@ -214,10 +242,11 @@ class AnswersAndHelps(TmuxTest):
         self.assertIn("(X)", screen)
         self.assertIn("ERROR", screen)
         self.assertIn("[  OK  ]", screen)
-        # The right answer alone, in the cells left of the box.
+        # The right answer alone and whole: the box stands right of the longest answer there can be.
         box_left = next(row for row in game.rows() if "WRONG!!!" in row).index("│")
-        game.wait_until(lambda: all((game.answer(k, box_left - ANSWER_COLUMN).strip() != "") == (k == right)
-                                    for k in range(4)), "the right answer alone")
+        self.assertGreaterEqual(box_left, ANSWER_COLUMN + LONGEST_ANSWER)
+        game.wait_until(lambda: [game.answer(k, LONGEST_ANSWER) for k in range(4)] ==
+                        [right_text if k == right else "" for k in range(4)], "the whole right answer alone")
         self.assertIn("4.", game.rows()[3])
         game.keys("a", "C-e")  # nothing reaches the game under the box
         game.keys("Space")
@@ -230,17 +259,45 @@ class AnswersAndHelps(TmuxTest):
         game = self.game
         game.keys("C-e")
         game.wait_for("точки:  0")
-        before = game.screen()
+        before = game.still_screen()
         game.keys("F1", "F2", "F5", "F12", "Home", "End", "PageUp", "IC", "DC", "Up", "Tab", "Escape", "Enter")
         game.text("xyzЯя!@#%^&*()_+=[]{};'\\\"<>?/`~" * 40)
         game.tmux("send-keys", "-H", "ff", "fe", "c3", "28", "80", "1b", "5b", "39", "39", "7e")
         game.keys("M-x", "M-1", "C-x", "C-z", "C-s", "C-q")
-        game.keys("C-e")  # a last key, so that everything before it has been read
-        game.wait_until(lambda: game.number() == "1." and game.answer(0) != "", "a new game after all that")
-        self.assertEqual(game.flag("pane_dead"), "0")
+        # F1 as some terminals send it and Ctrl+5 in a newer key protocol: each has a "1" or a "5".
+        game.text("\x1b[11~\x1b[53;5u")
+        game.paste("hello, a paste: abcd 15 абцд\n")
+        game.keys("M-a")  # a last key, so that everything before it has been read
+        game.wait_for("http://mendo.test")
+        game.keys("Escape")
+        game.wait_for_none("http://mendo.test")
+        self.assertEqual(game.still_screen(), before, "nothing answered, bought or opened")
         self.assertTrue(os.path.exists("/proc/%d" % game.pid), "the game lives")
-        self.assertNotIn("OK", game.screen())
-        self.assertEqual(game.screen().count("\n"), before.count("\n"))
+
+    def test_a_click_that_closes_a_box_or_menu_reaches_nothing_under_it(self):
+        game = self.game
+        game.keys("C-e")
+        game.wait_for("точки:  0")
+        right = LETTERS.index(game.hint_letter())
+        wrong = (right + 1) % 4
+        before = game.still_screen()
+
+        game.keys("M-a")
+        game.wait_for("http://mendo.test")
+        game.click(ANSWER_ROWS[right], MARKER_COLUMN)  # in the About box, over the right marker
+        game.wait_for_none("http://mendo.test")
+        game.keys("F10")
+        game.wait_for("Easy        Ctrl+E")
+        game.click(ANSWER_ROWS[wrong], MARKER_COLUMN)  # off the menu, on a wrong marker
+        game.wait_for_none("Easy        Ctrl+E")
+        # Pressed off the buttons, released on them: the close button, then "-10".
+        game.click(20, 20, *CLOSE_BUTTON)
+        game.click(20, 20, *REMOVE_BUTTON)
+        game.keys("M-a")  # it opens only with no box over the screen
+        game.wait_for("http://mendo.test")
+        game.keys("Escape")
+        game.wait_for_none("http://mendo.test")
+        self.assertEqual(game.still_screen(), before)
 
 
 class WinScreen(TmuxTest):
@@ -288,9 +345,19 @@ class AboutBoxes(TmuxTest):
         game.text("3907")
         game.click(game.rows().index(next(r for r in game.rows() if "щото" in r)), 40)
         game.wait_for_none("http://mendo.test")
+        hard = game.rows()[3]
         game.keys("C-e")  # after it, whatever closing the About box did has shown
-        game.wait_until(lambda: game.number() == "1.", "an Easy game")
+        game.wait_until(lambda: game.rows()[3] != hard, "an Easy game")
         self.assertNotIn("Тайната врата!", game.screen())
+
+        # Esc twice at once closes the hint's box and the About box under it.
+        game.keys("M-a")
+        game.wait_for("http://mendo.test")
+        game.text("7485")
+        game.wait_for("Hello My Master")
+        game.keys("Escape", "Escape")
+        game.wait_for_none("hi@mendo.test")
+        self.assertNotIn("Hello My Master", game.screen())
 
 
 class Resize(TmuxTest):
@@ -298,6 +365,7 @@ class Resize(TmuxTest):
         game = self.game
         game.keys("C-e")
         game.wait_for("точки:  0")
+        easy = game.rows()[3]
         game.tmux("resize-window", "-x", "60", "-y", "20")
         game.wait_for("at least 80 x 24")
         self.assertIn("60 x 20", game.screen().replace("\n", " "))
@@ -305,7 +373,7 @@ class Resize(TmuxTest):
         game.tmux("resize-window", "-x", "80", "-y", "24")
         game.wait_until(lambda: "Velt's Mendo" in game.rows()[0] and "точки:  0" in game.rows()[21],
                         "the game's screen again")
-        self.assertEqual(game.number(), "1.", "the game went on, and nothing reached it meanwhile")
+        self.assertEqual(game.rows()[3], easy, "the game went on, and nothing reached it meanwhile")
         self.assertNotIn("at least", game.screen())
         game.tmux("resize-window", "-x", "100", "-y", "30")
         game.wait_until(lambda: "Velt's Mendo" in game.screen().split("\n")[3], "the screen centred")
@@ -358,6 +426,10 @@ class ExitWays(unittest.TestCase):
         self.assertEqual(run.returncode, 2)
         self.assertIn("C.UTF-8", run.stderr)
         self.assertEqual(run.stdout, "")
+        unnamed = subprocess.run([""], executable=PROGRAM, env=dict(os.environ, LC_ALL="C"), capture_output=True,
+                                 text=True, timeout=WAIT_SECONDS)
+        self.assertEqual(unnamed.returncode, 2)
+        self.assertTrue(unnamed.stderr.startswith("mendo: "), unnamed.stderr)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,163 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "terminal/Console.h"
+#include "terminal/Input.h"
+#include "terminal/TerminalEvents.h"
+
+namespace {
+
+// Ticks come every 100 ms: this many are some seconds, more than any wait here.
+constexpr int kMostTicks = 50;
+
+// The terminal's reading of keys, fed through a pseudo-terminal in place of a player's.
+class TerminalEventsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::setlocale(LC_ALL, "C.UTF-8");
+        m_player = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(m_player, 0);
+        ASSERT_EQ(grantpt(m_player), 0);
+        ASSERT_EQ(unlockpt(m_player), 0);
+        const int terminal = open(ptsname(m_player), O_RDWR | O_NOCTTY);
+        ASSERT_GE(terminal, 0);
+        m_terminal = fdopen(terminal, "r+");
+        m_screen = newterm("xterm-256color", m_terminal, m_terminal);
+        SetUpScreen();
+        m_events = std::make_unique<TerminalEvents>(terminal);
+    }
+
+    void TearDown() override {
+        m_events.reset();
+        endwin();
+        delscreen(m_screen);
+        std::fclose(m_terminal);
+        if (m_player >= 0) {
+            close(m_player);
+        }
+    }
+
+    void Send(const std::string& bytes) {
+        ASSERT_EQ(write(m_player, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+
+    void Hang() {
+        close(m_player);
+        m_player = -1;
+    }
+
+    // The next event other than a tick.
+    Event NextInput() {
+        for (int i = 0; i < kMostTicks; ++i) {
+            const Event event = m_events->Next();
+            if (event.kind != EventKind::Tick) {
+                return event;
+            }
+        }
+        ADD_FAILURE() << "no input in " << kMostTicks << " ticks";
+        return Event();
+    }
+
+    void ExpectKey(int key, bool alt = false) {
+        const Event event = NextInput();
+        EXPECT_EQ(event.kind, EventKind::Key);
+        EXPECT_EQ(event.key, key);
+        EXPECT_FALSE(event.isFunctionKey);
+        EXPECT_EQ(event.alt, alt);
+    }
+
+    void ExpectFunctionKey(int key) {
+        const Event event = NextInput();
+        EXPECT_EQ(event.kind, EventKind::Key);
+        EXPECT_EQ(event.key, key);
+        EXPECT_TRUE(event.isFunctionKey);
+    }
+
+    void ExpectMouse(MouseAction action, int y, int x) {
+        const Event event = NextInput();
+        EXPECT_EQ(event.kind, EventKind::Mouse);
+        EXPECT_EQ(event.mouse, action);
+        EXPECT_EQ(event.y, y);
+        EXPECT_EQ(event.x, x);
+    }
+
+private:
+    int m_player = -1;
+    FILE* m_terminal = nullptr;
+    SCREEN* m_screen = nullptr;
+    std::unique_ptr<TerminalEvents> m_events;
+};
+
+TEST_F(TerminalEventsTest, SequencesThatCursesDoesNotKnowAreDroppedWhole) {
+    // F1 as some terminals send it, Ctrl+5 in the terminals' newer key protocol, Shift+F1 in an
+    // older one, and one cut short by a character that no sequence has.
+    Send("\x1b[11~\x1b[53;5u\x1bO2P\x1b[1;\xD0\xB3");
+    ExpectKey(L'г');
+    // Keys that curses knows stay keys.
+    Send("\x1bOP\x1bOA");
+    ExpectFunctionKey(KEY_F(1));
+    ExpectFunctionKey(KEY_UP);
+}
+
+TEST_F(TerminalEventsTest, EscWithACharacterIsAltAndEscTwiceIsTwoEscapes) {
+    Send(
+        "\x1b"
+        "a\x1b\xD0\xB3");
+    ExpectKey(L'a', true);
+    ExpectKey(L'г', true);
+    Send("\x1b\x1b");
+    ExpectKey(kEscapeKey);
+    ExpectKey(kEscapeKey);
+    Send("\x1b");
+    ExpectKey(kEscapeKey);
+}
+
+TEST_F(TerminalEventsTest, WhatComesAfterAnEscOfItsOwnIsKept) {
+    // An Esc, then the left button pressed and released at row 3, column 5 (counted from 1 here).
+    Send("\x1b\x1b[<0;6;4M\x1b\x1b[<0;6;4m");
+    ExpectKey(kEscapeKey);
+    ExpectMouse(MouseAction::Press, 3, 5);
+    ExpectKey(kEscapeKey);
+    ExpectMouse(MouseAction::Release, 3, 5);
+    Send("\x1b\x1bOB");
+    ExpectKey(kEscapeKey);
+    ExpectFunctionKey(KEY_DOWN);
+}
+
+TEST_F(TerminalEventsTest, BytesThatAreNoCharacterLoseOnlyThemselves) {
+    // Two bytes that begin nothing, a character cut short by "(", and a lone continuation byte.
+    Send(
+        "\xFF\xFE\xC3(\x80\x1b"
+        "a\xD1\x8F");
+    ExpectKey(L'(');
+    ExpectKey(L'a', true);
+    ExpectKey(L'я');
+}
+
+TEST_F(TerminalEventsTest, APasteIsDroppedWithEverythingInIt) {
+    Send(
+        "\x1b[200~hello, a paste: abcd 15\r\x1b"
+        "a\x1bOP\x1b\x1b[201~z");
+    ExpectKey(L'z');
+    // The mouse is not part of a paste.
+    Send("\x1b[200~ab\x1b[<0;6;4Mcd\x1b[201~");
+    ExpectMouse(MouseAction::Press, 3, 5);
+    Send("b");
+    ExpectKey(L'b');
+}
+
+TEST_F(TerminalEventsTest, TheTerminalGoneEndsTheGame) {
+    Send("q");
+    ExpectKey(L'q');
+    Hang();
+    EXPECT_EQ(NextInput().kind, EventKind::Quit);
+}
+
+}  // namespace
