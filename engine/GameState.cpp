@@ -2,15 +2,6 @@
 
 #include "engine/TriviaGame.h"
 
-const char kStartQuestion[] = "От меню Game изберете нивото, на което ще играете.";
-
-const char* const kStartAnswers[kAnswerCount] = {
-    "Играта е в експериментална фаза",
-    "и е създадена за развлечение.",
-    "Други интересни програми можете",
-    "да намерите на сайта ми.",
-};
-
 unsigned char CTriviaGame::s_lastRemoved = 0;
 
 void CTriviaGame::ShowStartScreen() {

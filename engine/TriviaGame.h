@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "engine/RoundRecord.h"
+#include "engine/StartTexts.h"
 #include "framework/CString.h"
 
 template <std::size_t N>
@@ -18,10 +19,6 @@ constexpr int kPointsPerAnswer = 10;
 constexpr int kRemoveCost = 10;
 constexpr int kRevealCost = 50;
 
-// The start sentence; after a lost game the engine shows it with a comma after "което".
-extern const char kStartQuestion[];
-// What the screen shows while no game runs: at dialog start and after a lost game.
-extern const char* const kStartAnswers[kAnswerCount];
 
 enum class BoxIcon { None, Stop };
 

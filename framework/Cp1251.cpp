@@ -3,15 +3,11 @@
 #include <cstring>
 #include <cwchar>
 
-namespace {
-constexpr UINT kCodePage = 1251;
-}
-
 WideText Widen(const char* text) {
     WideText wide;
     const int length = text != nullptr ? static_cast<int>(std::strlen(text)) : 0;
     const int kept = length < kTextCapacity ? length : kTextCapacity - 1;
-    const int written = kept > 0 ? MultiByteToWideChar(kCodePage, 0, text, kept, wide.m_text, kept) : 0;
+    const int written = kept > 0 ? MultiByteToWideChar(kGameCodePage, 0, text, kept, wide.m_text, kept) : 0;
     wide.m_text[written] = L'\0';
     return wide;
 }
@@ -20,7 +16,7 @@ CString Narrow(const wchar_t* text) {
     char narrow[kTextCapacity];
     const int length = static_cast<int>(std::wcslen(text));
     const int kept = length < kTextCapacity ? length : kTextCapacity - 1;
-    const int written = WideCharToMultiByte(kCodePage, 0, text, kept, narrow, kept, nullptr, nullptr);
+    const int written = WideCharToMultiByte(kGameCodePage, 0, text, kept, narrow, kept, nullptr, nullptr);
     narrow[written] = '\0';
     return CString(narrow);
 }

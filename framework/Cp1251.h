@@ -6,6 +6,7 @@
 
 // The game's texts are Windows-1251; the platform's W functions take UTF-16. Every text the game
 // shows fits a buffer of this many characters, the terminator included; a longer one is cut.
+constexpr UINT kGameCodePage = 1251;
 constexpr int kTextCapacity = 512;
 static_assert(kTextCapacity > MAX_PATH, "a program's path fits");
 

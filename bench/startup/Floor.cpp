@@ -5,7 +5,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "StartTexts.h"
+#include "engine/StartTexts.h"
+#include "framework/Cp1251.h"
 #include "framework/ToolBarFigures.h"
 #include "res/resource.h"
 #include "ui/MainWindowLook.h"
@@ -19,8 +20,10 @@ namespace {
 const int kTextIds[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D, IDC_SCORE, IDC_TIME};
 constexpr int kTexts = sizeof kTextIds / sizeof kTextIds[0];
 constexpr int kTextSize = 64;
-// The game's start texts: four answer lines, no score yet, and the clock.
-const wchar_t* g_texts[kTexts] = {kStartAnswers[0], kStartAnswers[1], kStartAnswers[2], kStartAnswers[3], L"", L""};
+// The game's start texts, in UTF-16 as the game makes them: four answer lines, no score yet, and
+// the clock.
+wchar_t g_startAnswers[kAnswerCount][kTextSize];
+const wchar_t* g_texts[kTexts] = {g_startAnswers[0], g_startAnswers[1], g_startAnswers[2], g_startAnswers[3], L"", L""};
 
 HWND g_controls[kTexts];
 wchar_t g_clock[kTextSize];
@@ -33,6 +36,9 @@ void SetUp(HWND dialog) {
         SetWindowTextW(g_controls[k], L"");
     }
     g_texts[kTexts - 1] = g_clock;
+    for (int k = 0; k < kAnswerCount; ++k) {
+        MultiByteToWideChar(kGameCodePage, 0, kStartAnswers[k], -1, g_startAnswers[k], kTextSize);
+    }
 
     wchar_t about[64];
     HMENU menu = GetSystemMenu(dialog, FALSE);
@@ -89,7 +95,9 @@ void SetUp(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_QUESTION, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);
     font.lfUnderline = FALSE;
     SendDlgItemMessageW(dialog, IDC_NUMBER, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);
-    SetDlgItemTextW(dialog, IDC_QUESTION, kStartQuestion);
+    wchar_t question[kTextSize];
+    MultiByteToWideChar(kGameCodePage, 0, kStartQuestion, -1, question, kTextSize);
+    SetDlgItemTextW(dialog, IDC_QUESTION, question);
     g_brush = CreateSolidBrush(kBackground);
 
     RECT area;

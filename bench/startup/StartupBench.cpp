@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <set>
 #include <string>
@@ -10,7 +11,8 @@
 #include <vector>
 
 #include "ProcessProbe.h"
-#include "StartTexts.h"
+#include "engine/StartTexts.h"
+#include "framework/Cp1251.h"
 #include "res/resource.h"
 
 // Starts the game and its floor (the same window with no framework, built the same way) by turns
@@ -58,12 +60,14 @@ bool Start(const std::wstring& file, Running& running, double& milliseconds) {
                         &running.process)) {
         return false;
     }
+    wchar_t question[kTextSize] = L"";
+    MultiByteToWideChar(kGameCodePage, 0, kStartQuestion, -1, question, kTextSize);
     const bool shown = WaitFor(
         [&] {
             running.window = ShownWindowOf(running.process.dwProcessId, IDC_QUESTION);
             wchar_t text[kTextSize] = L"";
             return running.window != nullptr && GetDlgItemTextW(running.window, IDC_QUESTION, text, kTextSize) > 0 &&
-                   std::wstring(text) == kStartQuestion;
+                   std::wcscmp(text, question) == 0;
         },
         std::chrono::seconds(30));
     milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
