@@ -46,14 +46,22 @@ fi
 # its Fonts folder, as Windows has them: Marlett draws the caption buttons. "MS Sans Serif" is
 # the Cyrillic face whatever code page Wine runs under, as on a Bulgarian Windows: Wine takes
 # that face from sserifer.fon under code page 1251 and from sserife.fon under 1252.
-# The step has a mark of its own: a prefix may have Marlett from elsewhere and still lack the rest.
+# A file is copied only when it differs, so that a newer Wine's fonts reach an older prefix, and
+# through a new name, so that nothing that has the old file open sees it change.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ ! -f "$WINEPREFIX/.mendo-fonts" ]; then
-    mkdir -p "$fonts"
-    cp /usr/share/wine/fonts/* "$fonts/"
-    cp /usr/share/wine/fonts/sserifer.fon "$fonts/sserife.fon"
-    touch "$WINEPREFIX/.mendo-fonts"
-fi
+mkdir -p "$fonts"
+place_font() {
+    if ! cmp -s "$1" "$fonts/$2"; then
+        cp "$1" "$fonts/$2.new"
+        mv "$fonts/$2.new" "$fonts/$2"
+    fi
+}
+for font in /usr/share/wine/fonts/*; do
+    case "$(basename "$font")" in
+        sserife.fon) place_font /usr/share/wine/fonts/sserifer.fon sserife.fon ;;
+        *) place_font "$font" "$(basename "$font")" ;;
+    esac
+done
 
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 || true

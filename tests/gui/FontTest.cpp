@@ -21,6 +21,19 @@ std::wstring RealisedFace(HFONT font) {
     return face;
 }
 
+// Whether the font has a glyph of its own for every letter: a missing one would show as "?" or
+// as a box.
+bool HasGlyphs(HFONT font, const std::wstring& letters) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    std::wstring glyphs(letters.size(), L'\0');
+    const DWORD found = GetGlyphIndicesW(dc, letters.c_str(), static_cast<int>(letters.size()),
+                                         reinterpret_cast<WORD*>(&glyphs[0]), GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return found == letters.size() && glyphs.find(static_cast<wchar_t>(0xFFFF)) == std::wstring::npos;
+}
+
 HFONT FontOf(HWND control) {
     return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
@@ -82,6 +95,12 @@ TEST_F(FontTest, TheDialogsDrawWithTheirOwnFaces) {
     EXPECT_EQ(RealisedFace(FontOf(game.Handle())), L"MS Sans Serif");
     EXPECT_EQ(RealisedFace(FontOf(game.Control(IDC_QUESTION))), L"Times New Roman");
     EXPECT_EQ(RealisedFace(FontOf(game.Control(IDC_NUMBER))), L"Times New Roman");
+}
+
+TEST_F(FontTest, EveryFaceHasTheBulgarianLetters) {
+    const std::wstring letters = L"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЬЮЯабвгдежзийклмнопрстуфхцчшщъьюя";
+    EXPECT_TRUE(HasGlyphs(FontOf(game.Handle()), letters)) << "the answers";
+    EXPECT_TRUE(HasGlyphs(FontOf(game.Control(IDC_QUESTION)), letters)) << "the question";
 }
 
 }  // namespace
