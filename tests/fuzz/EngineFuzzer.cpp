@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (step % 8) {
             case 0: {
                 const int level = next() % 3;
-                game.seed = (next() << 8) | next();
+                const int high = next();
+                game.seed = (high << 8) | next();
                 game.lost = false;
                 game.pool = &pools[static_cast<std::size_t>(level)];
                 if (level == 0) {
