@@ -19,14 +19,13 @@ namespace {
 
 const int kTextIds[] = {IDC_ANSWER_A, IDC_ANSWER_B, IDC_ANSWER_C, IDC_ANSWER_D, IDC_SCORE, IDC_TIME};
 constexpr int kTexts = sizeof kTextIds / sizeof kTextIds[0];
-constexpr int kTextSize = 64;
 // The game's start texts, in UTF-16 as the game makes them: four answer lines, no score yet, and
 // the clock.
-wchar_t g_startAnswers[kAnswerCount][kTextSize];
+wchar_t g_startAnswers[kAnswerCount][kTextCapacity];
 const wchar_t* g_texts[kTexts] = {g_startAnswers[0], g_startAnswers[1], g_startAnswers[2], g_startAnswers[3], L"", L""};
 
 HWND g_controls[kTexts];
-wchar_t g_clock[kTextSize];
+wchar_t g_clock[kTextCapacity];
 HBRUSH g_brush;
 
 void SetUp(HWND dialog) {
@@ -37,12 +36,12 @@ void SetUp(HWND dialog) {
     }
     g_texts[kTexts - 1] = g_clock;
     for (int k = 0; k < kAnswerCount; ++k) {
-        MultiByteToWideChar(kGameCodePage, 0, kStartAnswers[k], -1, g_startAnswers[k], kTextSize);
+        MultiByteToWideChar(kGameCodePage, 0, kStartAnswers[k], -1, g_startAnswers[k], kTextCapacity);
     }
 
-    wchar_t about[64];
+    wchar_t about[kTextCapacity];
     HMENU menu = GetSystemMenu(dialog, FALSE);
-    if (LoadStringW(instance, IDS_ABOUTBOX, about, 64) > 0) {
+    if (LoadStringW(instance, IDS_ABOUTBOX, about, kTextCapacity) > 0) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
         for (UINT position : kRemovedSystemMenuPositions) {
@@ -95,8 +94,8 @@ void SetUp(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_QUESTION, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);
     font.lfUnderline = FALSE;
     SendDlgItemMessageW(dialog, IDC_NUMBER, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectA(&font)), FALSE);
-    wchar_t question[kTextSize];
-    MultiByteToWideChar(kGameCodePage, 0, kStartQuestion, -1, question, kTextSize);
+    wchar_t question[kTextCapacity];
+    MultiByteToWideChar(kGameCodePage, 0, kStartQuestion, -1, question, kTextCapacity);
     SetDlgItemTextW(dialog, IDC_QUESTION, question);
     g_brush = CreateSolidBrush(kBackground);
 
@@ -111,10 +110,10 @@ void SetUp(HWND dialog) {
 void Tick() {
     char clock[kClockSize] = "";
     GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, 0, nullptr, kClockFormat, clock, kClockSize);
-    MultiByteToWideChar(CP_ACP, 0, clock, -1, g_clock, kTextSize);
+    MultiByteToWideChar(CP_ACP, 0, clock, -1, g_clock, kTextCapacity);
     for (int k = 0; k < kTexts; ++k) {
-        wchar_t shown[kTextSize];
-        GetWindowTextW(g_controls[k], shown, kTextSize);
+        wchar_t shown[kTextCapacity];
+        GetWindowTextW(g_controls[k], shown, kTextCapacity);
         if (std::wcscmp(shown, g_texts[k]) != 0) {
             SetWindowTextW(g_controls[k], g_texts[k]);
         }

@@ -24,7 +24,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kStarts = 21;
-constexpr int kTextSize = 128;
 constexpr auto kSettle = std::chrono::milliseconds(500);
 
 struct Running {
@@ -60,13 +59,13 @@ bool Start(const std::wstring& file, Running& running, double& milliseconds) {
                         &running.process)) {
         return false;
     }
-    wchar_t question[kTextSize] = L"";
-    MultiByteToWideChar(kGameCodePage, 0, kStartQuestion, -1, question, kTextSize);
+    wchar_t question[kTextCapacity] = L"";
+    MultiByteToWideChar(kGameCodePage, 0, kStartQuestion, -1, question, kTextCapacity);
     const bool shown = WaitFor(
         [&] {
             running.window = ShownWindowOf(running.process.dwProcessId, IDC_QUESTION);
-            wchar_t text[kTextSize] = L"";
-            return running.window != nullptr && GetDlgItemTextW(running.window, IDC_QUESTION, text, kTextSize) > 0 &&
+            wchar_t text[kTextCapacity] = L"";
+            return running.window != nullptr && GetDlgItemTextW(running.window, IDC_QUESTION, text, kTextCapacity) > 0 &&
                    std::wcscmp(text, question) == 0;
         },
         std::chrono::seconds(30));
