@@ -12,6 +12,9 @@ FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
 # A whole game is some 30 bytes; longer inputs only play more games more slowly.
 FUZZ_FLAGS := -max_len=512 -print_final_stats=1
+# A machine with no locale set runs in plain ASCII, where the terminal game cannot show its
+# letters; make terminal then takes UTF-8, which every terminal of today speaks.
+TERMINAL_LOCALE := $(if $(filter ANSI_X3.4-1968,$(shell locale charmap 2>/dev/null)),LC_ALL=C.UTF-8)
 WINDOWS_PACKAGES := git g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
 
 play: windows
@@ -21,7 +24,7 @@ terminal:
 	tools/install-packages.sh $(NATIVE_PACKAGES)
 	cmake --preset native
 	cmake --build --preset native --target mendo
-	build/native/mendo
+	$(TERMINAL_LOCALE) build/native/mendo
 
 test: native windows fuzzer
 	mkdir -p $(FUZZ_CORPUS)
