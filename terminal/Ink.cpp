@@ -1,32 +1,41 @@
 #include "terminal/Ink.h"
 
+#include <cstdlib>
 #include <iterator>
+
+#include "terminal/Console.h"
 
 namespace {
 
-constexpr int kInkCount = 10;
+constexpr int kInkCount = 11;
 constexpr int kFullPalette = 256;
+const char kNoColour[] = "NO_COLOR";  // https://no-color.org
+const char kItalicStart[] = "sitm";   // terminfo's name for the start of italics
+constexpr attr_t kEmphasis = A_BOLD | A_UNDERLINE | A_ITALIC;
 
 struct InkColours {
     Ink ink;
     short fullForeground, fullBackground;  // in the 256-colour palette
     short foreground, background;          // in the 8 basic colours
     attr_t monochrome;                     // without colours
+    attr_t always;                         // with colours or without
 };
 
-// Steel blue RGB(50, 117, 156) is 67 in the 256-colour cube, pure green 46, pure blue 21,
-// the light background of the About box 254.
+// Steel blue RGB(50, 117, 156) is 67 in the 256-colour cube, pure green 46, pure blue 21, navy
+// 18, the light background of the About box 254. A box's caption bar is its top edge: it stands
+// out from the steel blue, and with 8 colours, where blue is the game's own, it is black.
 constexpr InkColours kInks[] = {
-    {Ink::Game, 46, 67, COLOR_GREEN, COLOR_BLUE, A_NORMAL},
-    {Ink::Gauge, 67, 46, COLOR_BLUE, COLOR_GREEN, A_REVERSE},
-    {Ink::Bar, 15, 25, COLOR_WHITE, COLOR_BLUE, A_REVERSE | A_BOLD},
-    {Ink::Menu, 16, 252, COLOR_BLACK, COLOR_WHITE, A_REVERSE},
-    {Ink::MenuChosen, 15, 25, COLOR_WHITE, COLOR_BLUE, A_BOLD},
-    {Ink::Box, 16, 252, COLOR_BLACK, COLOR_WHITE, A_NORMAL},
-    {Ink::Caption, 15, 25, COLOR_WHITE, COLOR_BLUE, A_REVERSE | A_BOLD},
-    {Ink::Stop, 15, 160, COLOR_WHITE, COLOR_RED, A_REVERSE | A_BOLD},
-    {Ink::About, 16, 254, COLOR_BLACK, COLOR_WHITE, A_NORMAL},
-    {Ink::Link, 21, 254, COLOR_BLUE, COLOR_WHITE, A_UNDERLINE},
+    {Ink::Game, 46, 67, COLOR_GREEN, COLOR_BLUE, A_NORMAL, A_NORMAL},
+    {Ink::Gauge, 67, 46, COLOR_BLUE, COLOR_GREEN, A_REVERSE, A_NORMAL},
+    {Ink::Bar, 15, 25, COLOR_WHITE, COLOR_BLUE, A_REVERSE | A_BOLD, A_NORMAL},
+    {Ink::Menu, 16, 252, COLOR_BLACK, COLOR_WHITE, A_REVERSE, A_NORMAL},
+    {Ink::MenuChosen, 15, 25, COLOR_WHITE, COLOR_BLUE, A_BOLD, A_NORMAL},
+    {Ink::Box, 16, 252, COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},
+    {Ink::Caption, 15, 18, COLOR_WHITE, COLOR_BLACK, A_REVERSE, A_BOLD},
+    {Ink::Stop, 15, 160, COLOR_WHITE, COLOR_RED, A_REVERSE | A_BOLD, A_NORMAL},
+    {Ink::About, 16, 254, COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},
+    {Ink::Link, 21, 254, COLOR_BLUE, COLOR_WHITE, A_UNDERLINE, A_NORMAL},
+    {Ink::Question, 46, 67, COLOR_GREEN, COLOR_BLUE, A_NORMAL, kEmphasis},
 };
 static_assert(std::size(kInks) == kInkCount, "every ink has its colours");
 
@@ -40,16 +49,26 @@ constexpr bool InkOrder() {
 }
 static_assert(InkOrder(), "the table is in the order of the inks");
 
+bool NoColourAsked() {
+    const char* const value = std::getenv(kNoColour);
+    return value != nullptr && value[0] != '\0';
+}
+
+// The attributes the terminal can show: italics only where terminfo says how.
+attr_t Shown(attr_t attributes) {
+    return TerminalHas(kItalicStart) ? attributes : attributes & ~A_ITALIC;
+}
+
 attr_t g_attributes[kInkCount] = {};
 
 }  // namespace
 
 void SetUpInks() {
-    const bool coloured = has_colors() && start_color() == OK;
+    const bool coloured = !NoColourAsked() && has_colors() && start_color() == OK;
     for (int i = 0; i < kInkCount; ++i) {
         const InkColours& colours = kInks[i];
         if (!coloured) {
-            g_attributes[i] = colours.monochrome;
+            g_attributes[i] = Shown(colours.monochrome | colours.always);
             continue;
         }
         const short pair = static_cast<short>(i + 1);
@@ -58,7 +77,7 @@ void SetUpInks() {
         } else {
             init_pair(pair, colours.foreground, colours.background);
         }
-        g_attributes[i] = COLOR_PAIR(pair);
+        g_attributes[i] = COLOR_PAIR(pair) | Shown(colours.always);
     }
 }
 

@@ -129,6 +129,14 @@ const wchar_t* MainView::SpotText(Spot spot) {
     return place != nullptr ? place->text : L"";
 }
 
+std::vector<Rect> MainView::ScaleLabels() {
+    std::vector<Rect> labels;
+    for (std::size_t i = 0; i < std::size(kScale); ++i) {
+        labels.push_back({kGauge.y + 1 + static_cast<int>(i) * kScaleStep, kScaleColumn, 1, CellWidth(kScale[i])});
+    }
+    return labels;
+}
+
 Rect MainView::RightOfAnswers() {
     return {0, kRightOfAnswers, kScreenLines, kScreenColumns - kRightOfAnswers};
 }
@@ -155,7 +163,13 @@ void MainView::DrawQuestion(const std::string& question) {
     std::vector<std::wstring> lines = WrapWords(Wide(question), kQuestionWidth);
     lines.resize(kQuestionLines);
     for (int i = 0; i < kQuestionLines; ++i) {
-        Surface().PutText(kQuestionRow + i, kQuestionColumn, lines[i], kQuestionWidth, Ink::Game, Align::Centre);
+        // Emphasis under the words only: the blanks around them stay plain.
+        std::wstring& line = lines[i];
+        line.erase(line.find_last_not_of(L' ') + 1);
+        line.erase(0, line.find_first_not_of(L' '));
+        const int row = kQuestionRow + i;
+        Surface().PutText(row, kQuestionColumn, L"", kQuestionWidth, Ink::Game);
+        Surface().PutCharacters(row, kQuestionColumn + (kQuestionWidth - CellWidth(line)) / 2, line, Ink::Question);
     }
 }
 
@@ -168,10 +182,20 @@ void MainView::DrawMarker(int k, bool pressed) {
 }
 
 void MainView::DrawGauge(int rank) {
-    const int filled = rank <= kRankLowest ? 0 : (rank - kRankLowest) * kGaugeRows / (kRoundLength - kRankLowest);
+    // As the window's gauge fills: in proportion over its range, in eighths of a row where the
+    // terminal's characters have them.
+    const std::wstring column =
+        FilledColumn(rank - kRankLowest, kRoundLength - kRankLowest, kGaugeRows, LocaleShows(kBlocks));
+    const int width = kGauge.columns - 2;
     for (int row = 0; row < kGaugeRows; ++row) {
-        const bool full = kGaugeRows - row <= filled;
-        Surface().PutText(kGauge.y + 1 + row, kGauge.x + 1, L"", kGauge.columns - 2, full ? Ink::Gauge : Ink::Game);
+        // A full cell is the filled part's own colour; a part of one is drawn in it on the empty part's.
+        const wchar_t cell = column[row];
+        const int y = kGauge.y + 1 + row;
+        if (cell == kFullBlock) {
+            Surface().PutText(y, kGauge.x + 1, L"", width, Ink::Gauge);
+        } else {
+            Surface().PutCharacters(y, kGauge.x + 1, std::wstring(width, cell), Ink::Game);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "terminal/Panel.h"
 #include "terminal/TerminalGame.h"
@@ -31,6 +32,8 @@ public:
     // The screen right of the longest answer there can be: a box standing there leaves every
     // answer whole.
     static Rect RightOfAnswers();
+    // Where the labels of the gauge's scale stand, "<--genius" and the others.
+    static std::vector<Rect> ScaleLabels();
 
 private:
     Canvas Surface() const { return m_panel->Surface(); }
