@@ -1,0 +1,53 @@
+// Debian's Chromium, headless, driven by playwright-core: no browser of its own is downloaded.
+// Each launch starts from a new empty profile. The flags keep it off the closed network.
+
+import { chromium } from "playwright-core";
+
+import { serve } from "../../web/serve.mjs";
+
+const FLAGS = [
+  "--no-sandbox",
+  "--disable-gpu",
+  "--disable-background-networking",
+  "--disable-component-update",
+  "--disable-sync",
+  "--no-first-run",
+  "--disable-quic",
+];
+
+export const SITE = process.env.MENDO_SITE ?? "build/web";
+
+export const DESKTOP = { viewport: { width: 1280, height: 800 } };
+export const PHONE = { viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2 };
+
+// Waits on what the page shows are bounded by this.
+export const WAIT = { timeout: 15_000 };
+
+export function launchChromium() {
+  return chromium.launch({ executablePath: "/usr/bin/chromium", headless: true, args: FLAGS });
+}
+
+// The site on 127.0.0.1 at a port of the system's choosing; `url` is its address.
+export async function serveSite(folder = SITE) {
+  const server = await serve(folder);
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => {
+      server.closeAllConnections();
+      return new Promise((resolve) => server.close(resolve));
+    },
+  };
+}
+
+// A tab in a context of its own.
+export async function newPage(browser, device = DESKTOP) {
+  const context = await browser.newContext(device);
+  return context.newPage();
+}
+
+// Opens the page and waits until the module has painted the start question.
+export async function showStartScreen(page, url) {
+  await page.goto(url);
+  await page.waitForFunction(() => document.getElementById("question").textContent !== "", null, WAIT);
+  return page;
+}
