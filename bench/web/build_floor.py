@@ -11,6 +11,7 @@ import shutil
 import sys
 
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
+PRELOAD = re.compile(r'<link rel="(?:module)?preload" href="([^"]+)"[^>]*>\n')
 KEPT = ["look.css", "window.css", "clock.js", "art"]
 OWN_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "floor.js")
 
@@ -41,6 +42,7 @@ def main():
 
     page = replaced(page, '<script type="module" src="main.js">', '<script type="module" src="floor.js">')
     page = replaced(page, '<link rel="manifest" href="manifest.webmanifest">\n', "")
+    page = PRELOAD.sub(lambda link: link.group(0) if link.group(1) in KEPT else "", page)
     page = replaced(page, 'elementtiming="question"></h2>', f'elementtiming="question">{html.escape(question)}</h2>')
     for index, answer in enumerate(answers, 1):
         page = replaced(page, f'id="answer-{index}" class="answer-text"></span>',
