@@ -1,11 +1,8 @@
-#!/usr/bin/env python3
 """Reads the game's icons and bitmaps and writes them as PNG, with the standard library only.
 
-Usage: art_png.py ICON_OR_BITMAP OUTPUT.png [SCALE]
-Icons keep their transparency from the AND mask; the largest image of an icon is taken.
+Icons keep their transparency from the AND mask.
 """
 import struct
-import sys
 import zlib
 
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
@@ -94,15 +91,3 @@ def read_art(path, size=None):
         data = infile.read()
     return read_bitmap(data) if path.endswith(".bmp") else read_icon(data, size)
 
-
-def main():
-    source, target = sys.argv[1], sys.argv[2]
-    picture = read_art(source)
-    if len(sys.argv) > 3:
-        picture = picture.scaled(int(sys.argv[3]))
-    with open(target, "wb") as outfile:
-        outfile.write(picture.png())
-
-
-if __name__ == "__main__":
-    main()
