@@ -7,3 +7,4 @@ const char kRules[] =
 const char kThanks[] = "За направата на тази игра искам да благодаря на мене, щото съм си аз!!!";
 const char kWebAddress[] = "http://mendo.test";
 const char kMailAddress[] = "hi@mendo.test";
+const char kMailTo[] = "mailto:";

@@ -10,3 +10,5 @@ extern const char kThanks[];
 // The links: each label shows exactly the address it stands for.
 extern const char kWebAddress[];
 extern const char kMailAddress[];
+// What goes before the e-mail address when it is handed on to be opened.
+extern const char kMailTo[];

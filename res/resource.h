@@ -43,6 +43,8 @@
 // The About entry of the system menu; the platform keeps the low four bits of system commands.
 #define IDM_ABOUTBOX 0x0010
 #define ID_HELP 0xE146
+// The window menu's Close, in the editions that draw their own window; the platform's number for it.
+#define ID_WINDOW_CLOSE 0xF060
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

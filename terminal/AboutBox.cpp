@@ -1,19 +1,12 @@
 #include "terminal/AboutBox.h"
 
-#include <cwctype>
-
 #include "about/AboutTexts.h"
-#include "about/HintCodes.h"
+#include "play/Box.h"
+#include "res/WindowTexts.h"
 #include "terminal/Charset.h"
-#include "terminal/Frontend.h"
-#include "terminal/Input.h"
-#include "terminal/MessageBox.h"
 #include "terminal/TextLayout.h"
 
 namespace {
-
-const wchar_t kWebLabel[] = L"web:";
-const wchar_t kMailLabel[] = L"e-mail:";
 
 constexpr int kInnerWidth = 72;
 constexpr int kCaptionLines = 3;
@@ -40,32 +33,6 @@ void PutCentredLines(const Canvas& canvas, int y, int x, const std::wstring& tex
     }
 }
 
-class AboutLayer : public Layer {
-    void Paint() override {
-        const AboutLayout layout = LayOutAbout();
-        const Rect& box = layout.box;
-        const Canvas canvas = AddPanel(box);
-        canvas.Fill(box, Ink::About);
-        canvas.Frame(box, Ink::About);
-        const int x = box.x + 1;
-        PutCentredLines(canvas, box.y + kCaptionRow, x, ToWide(kCaptionBlock), kCaptionLines);
-        canvas.FrameDivider(box, box.y + kRulesRow - 1, Ink::About);
-        PutCentredLines(canvas, box.y + kRulesRow, x, ToWide(kRules), kRulesLines);
-        canvas.FrameDivider(box, box.y + kWebRow - 1, Ink::About);
-        canvas.PutCharacters(layout.webLink.y, box.x + kLabelColumn, kWebLabel, Ink::About);
-        canvas.PutCharacters(layout.webLink.y, layout.webLink.x, ToWide(kWebAddress), Ink::Link);
-        canvas.PutCharacters(layout.mailLink.y, box.x + kLabelColumn, kMailLabel, Ink::About);
-        canvas.PutCharacters(layout.mailLink.y, layout.mailLink.x, ToWide(kMailAddress), Ink::Link);
-        canvas.FrameDivider(box, box.y + kThanksRow - 1, Ink::About);
-        PutCentredLines(canvas, box.y + kThanksRow, x, ToWide(kThanks), kThanksLines);
-    }
-};
-
-// A key that goes into the hidden code: any printable character.
-bool IsTyped(const Event& key) {
-    return IsPlainKey(key) && std::iswprint(static_cast<wint_t>(key.key));
-}
-
 }  // namespace
 
 AboutLayout LayOutAbout() {
@@ -77,37 +44,32 @@ AboutLayout LayOutAbout() {
             {box.y + kMailRow, linkX, 1, CellWidth(ToWide(kMailAddress))}};
 }
 
-std::string RunAboutBox(Frontend& frontend, const std::wstring& hint) {
+Target AboutLayer::TargetAt(int y, int x) const {
     const AboutLayout layout = LayOutAbout();
-    AboutLayer layer;
-    LayerShowing showing(frontend, layer);
-    std::wstring typed;
-    while (true) {
-        const Event event = frontend.WaitForInput();
-        if (event.kind == EventKind::Quit || IsEnter(event) || IsEscape(event)) {
-            return ToCp1251(typed);
-        }
-        if (event.kind == EventKind::Mouse) {
-            const bool onLink = layout.webLink.Holds(event.y, event.x) || layout.mailLink.Holds(event.y, event.x);
-            if (event.mouse == MouseAction::Press && layout.box.Holds(event.y, event.x) && !onLink) {
-                return ToCp1251(typed);
-            }
-            continue;
-        }
-        if (IsTyped(event)) {
-            typed += static_cast<wchar_t>(event.key);
-        } else if (IsDeletion(event) && !typed.empty()) {
-            typed.pop_back();
-        } else {
-            continue;
-        }
-        switch (JudgeTypedCode(ToCp1251(typed).c_str())) {
-            case CodeVerdict::ShowHint:
-                typed.clear();
-                RunMessageBox(frontend, hint, ToWide(kHintCaption), BoxIcon::None, kWholeScreen);
-                break;
-            case CodeVerdict::Clear: typed.clear(); break;
-            case CodeVerdict::Keep: break;
-        }
+    if (layout.webLink.Holds(y, x)) {
+        return {Place::Link, static_cast<int>(AboutLink::Web)};
     }
+    if (layout.mailLink.Holds(y, x)) {
+        return {Place::Link, static_cast<int>(AboutLink::Mail)};
+    }
+    return layout.box.Holds(y, x) ? Target{Place::Box} : Target{};
+}
+
+void AboutLayer::Paint() {
+    const AboutLayout layout = LayOutAbout();
+    const Rect& box = layout.box;
+    const Canvas canvas = AddPanel(box);
+    canvas.Fill(box, Ink::About);
+    canvas.Frame(box, Ink::About);
+    const int x = box.x + 1;
+    PutCentredLines(canvas, box.y + kCaptionRow, x, ToWide(kCaptionBlock), kCaptionLines);
+    canvas.FrameDivider(box, box.y + kRulesRow - 1, Ink::About);
+    PutCentredLines(canvas, box.y + kRulesRow, x, ToWide(kRules), kRulesLines);
+    canvas.FrameDivider(box, box.y + kWebRow - 1, Ink::About);
+    canvas.PutCharacters(layout.webLink.y, box.x + kLabelColumn, ToWide(MENDO_WEB_LABEL), Ink::About);
+    canvas.PutCharacters(layout.webLink.y, layout.webLink.x, ToWide(kWebAddress), Ink::Link);
+    canvas.PutCharacters(layout.mailLink.y, box.x + kLabelColumn, ToWide(MENDO_MAIL_LABEL), Ink::About);
+    canvas.PutCharacters(layout.mailLink.y, layout.mailLink.x, ToWide(kMailAddress), Ink::Link);
+    canvas.FrameDivider(box, box.y + kThanksRow - 1, Ink::About);
+    PutCentredLines(canvas, box.y + kThanksRow, x, ToWide(kThanks), kThanksLines);
 }

@@ -16,8 +16,6 @@ struct Event {
     MouseAction mouse = MouseAction::Press;  // of the left button
     int y = 0;                               // the mouse's cell
     int x = 0;
-    int pressY = -1;  // at a release, the cell of its press; -1 when none was seen
-    int pressX = -1;
     std::time_t now = 0;  // the time of day at a tick
 };
 

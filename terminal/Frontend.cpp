@@ -6,144 +6,77 @@
 
 #include "terminal/AboutBox.h"
 #include "terminal/Charset.h"
+#include "terminal/Input.h"
 #include "terminal/Menu.h"
 #include "terminal/MessageBox.h"
 #include "terminal/TextLayout.h"
 
 namespace {
 
-constexpr int kClockSize = 9;  // "HH:mm:ss" and the terminator
-static_assert(sizeof "23:59:59" == kClockSize, "the clock text fits its buffer");
-
 const wchar_t kTooSmall[] = L"Mendo needs a terminal of at least 80 x 24 characters; this one is ";
 const wchar_t kTooSmallEnd[] = L". Please make it larger: the game goes on when it is.";
 
 }  // namespace
 
-Frontend::Frontend(EventSource& events, std::wstring appName)
-    : m_events(events), m_appName(std::move(appName)), m_game(*this) {
-    m_game.ShowStartScreen();
-}
+Frontend::Frontend(EventSource& events, std::wstring appName) : m_events(events), m_appName(std::move(appName)) {}
 
 void Frontend::Run() {
     OnResize();
-    while (true) {
-        const Event event = WaitForInput();
-        if (event.kind == EventKind::Quit) {
-            return;
-        }
-        if (event.kind == EventKind::Key) {
-            Perform(CommandForKey(event));
-        } else {
-            m_pressedMarker = MarkerPressed(event);
-            DrawChanges();
-            Perform(event.mouse == MouseAction::Press ? CommandForPress(event) : CommandForRelease(event));
-        }
+    while (!m_closing) {
+        Take(m_events.Next());
+        CarryOutRequests();
         DrawChanges();
     }
 }
 
-Event Frontend::WaitForInput() {
-    while (!m_closing) {
-        Event event = m_events.Next();
-        switch (event.kind) {
-            case EventKind::Tick: OnTick(event.now); break;
-            case EventKind::Resize: OnResize(); break;
-            case EventKind::Quit: m_closing = true; break;
-            case EventKind::Key:
-                if (IsPlainKey(event) && event.key == kInterruptKey) {
-                    m_closing = true;
-                } else if (!m_tooSmall) {
-                    m_gavePress = false;
-                    return event;
+void Frontend::Take(const Event& event) {
+    switch (event.kind) {
+        case EventKind::Quit: m_closing = true; break;
+        case EventKind::Tick: OnTick(event.now); break;
+        case EventKind::Resize: OnResize(); break;
+        case EventKind::Key:
+            if (IsInterrupt(event)) {
+                m_closing = true;
+            } else if (const std::optional<Key> key = GameKey(event); key && !m_tooSmall) {
+                m_play.Type(*key);
+            }
+            break;
+        case EventKind::Mouse:
+            if (!m_tooSmall) {
+                const Target target = TargetAt(event.y - OriginY(), event.x - OriginX());
+                if (event.mouse == MouseAction::Press) {
+                    m_play.Press(target);
+                } else {
+                    m_play.Release(target);
                 }
-                break;
-            case EventKind::Mouse:
-                if (!m_tooSmall && TakeMouse(event)) {
-                    m_gavePress = event.mouse == MouseAction::Press;
-                    return event;
-                }
-                break;
+            }
+            break;
+    }
+}
+
+Target Frontend::TargetAt(int y, int x) const {
+    if (!m_layers.empty()) {
+        const Target target = m_layers.back()->TargetAt(y, x);
+        if (target.place != Place::Nothing || !m_play.Boxes().empty()) {
+            return target;
         }
     }
-    return Event();
+    return MainView::TargetAt(y, x);
 }
 
-bool Frontend::TakeMouse(Event& mouse) {
-    mouse.y -= OriginY();
-    mouse.x -= OriginX();
-    if (mouse.mouse == MouseAction::Press) {
-        m_pressY = mouse.y;
-        m_pressX = mouse.x;
-        m_dropRelease = false;
-        return true;
-    }
-    mouse.pressY = m_pressY;
-    mouse.pressX = m_pressX;
-    m_pressY = -1;
-    m_pressX = -1;
-    return !std::exchange(m_dropRelease, false);
-}
-
-void Frontend::Perform(Command command) {
-    switch (command) {
-        case Command::None: break;
-        case Command::AnswerA: m_game.OnAnswerA(); break;
-        case Command::AnswerB: m_game.OnAnswerB(); break;
-        case Command::AnswerC: m_game.OnAnswerC(); break;
-        case Command::AnswerD: m_game.OnAnswerD(); break;
-        case Command::Easy: m_game.OnGameEasy(); break;
-        case Command::Hard: m_game.OnGameHard(); break;
-        case Command::Logic: m_game.OnGameLogic(); break;
-        case Command::Remove: m_game.OnHintRemove(); break;
-        case Command::Reveal: m_game.OnHintReveal(); break;
-        case Command::About: OpenAbout(AboutOpener::Menu); break;
-        case Command::WindowAbout: OpenAbout(AboutOpener::WindowMenu); break;
-        case Command::GameMenu: Perform(RunMenuBar(*this, MenuTitle::Game)); break;
-        case Command::WindowMenu: Perform(RunMenuBar(*this, MenuTitle::Window)); break;
-        case Command::Close: m_closing = true; break;
-    }
-}
-
-void Frontend::OpenAbout(AboutOpener opener) {
-    const std::string typed = RunAboutBox(*this, ToWide(HintSentence(m_game, opener)));
-    if (OpensSecretDoor(opener, typed.c_str())) {
-        RunMessageBox(kSecretDoorText, kSecretDoorCaption, BoxIcon::None);
-    }
-}
-
-void Frontend::RunMessageBox(const char* text, const char* caption, BoxIcon icon) {
-    DrawChanges();
-    const std::wstring shownCaption = caption != nullptr ? ToWide(caption) : m_appName;
-    ::RunMessageBox(*this, ToWide(text), shownCaption, icon, MainView::RightOfAnswers());
-}
-
-void Frontend::PushLayer(Layer& layer) {
-    m_layers.push_back(&layer);
-    Redraw(layer);
-}
-
-void Frontend::PopLayer() {
-    m_layers.back()->Remove();
-    m_layers.pop_back();
-    m_dropRelease = m_gavePress;
-    ShowPanels();
-}
-
-void Frontend::Redraw(Layer& layer) {
-    if (!m_tooSmall) {
-        layer.Draw();
-        ShowPanels();
+void Frontend::CarryOutRequests() {
+    for (const Request& request : m_play.TakeRequests()) {
+        // A terminal has no browser to hand an address to: the link's text is there to be read.
+        if (request.kind == Request::Kind::Close) {
+            m_closing = true;
+        }
     }
 }
 
 void Frontend::OnTick(std::time_t now) {
     std::tm local{};
     localtime_r(&now, &local);
-    char clock[kClockSize] = "";
-    std::strftime(clock, sizeof clock, "%H:%M:%S", &local);
-    m_game.Tick(clock);
-    DrawChanges();
+    m_play.Tick(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 void Frontend::OnResize() {
@@ -154,9 +87,7 @@ void Frontend::OnResize() {
     m_tooSmall.reset();
     if (tooSmall) {
         m_view.Remove();
-        for (Layer* layer : m_layers) {
-            layer->Remove();
-        }
+        m_layers.clear();
         const std::wstring size = std::to_wstring(COLS) + L" x " + std::to_wstring(LINES);
         const Rect terminal = {0, 0, LINES, COLS};
         const Canvas canvas = m_tooSmall.emplace(terminal).Surface();
@@ -166,16 +97,47 @@ void Frontend::OnResize() {
             canvas.PutText(row++, 0, line, COLS, Ink::Game);
         }
     } else {
-        m_view.DrawAll(m_game.Shown(), m_pressedMarker);
-        for (Layer* layer : m_layers) {
-            layer->Draw();
-        }
+        m_view.DrawAll(m_play.Screen(), m_play.PressedMarker());
+        DrawLayers();
     }
     ShowPanels();
 }
 
+void Frontend::DrawLayers() {
+    m_layers.clear();
+    m_drawnRevision = m_play.Revision();
+    if (m_play.Menu()) {
+        m_layers.push_back(std::make_unique<MenuLayer>(*m_play.Menu()));
+    }
+    bool overAbout = false;
+    for (const Box& box : m_play.Boxes()) {
+        if (box.kind == BoxKind::About) {
+            m_layers.push_back(std::make_unique<AboutLayer>());
+            overAbout = true;
+            continue;
+        }
+        // The game's boxes stand right of the answers, so that the right answer under "WRONG!!!"
+        // shows whole; the hint stands over the About box.
+        const std::wstring text = ToWide(box.text.c_str());
+        const std::wstring caption = box.caption ? ToWide(box.caption->c_str()) : m_appName;
+        const Rect area = overAbout ? kWholeScreen : MainView::RightOfAnswers();
+        m_layers.push_back(std::make_unique<MessageBoxLayer>(caption, LayOutBox(text, caption, box.icon, area)));
+    }
+    for (const std::unique_ptr<Layer>& layer : m_layers) {
+        layer->Draw();
+    }
+}
+
 void Frontend::DrawChanges() {
-    if (!m_tooSmall && m_view.DrawChanges(m_game.Shown(), m_pressedMarker)) {
+    if (m_tooSmall) {
+        return;
+    }
+    bool drawn = m_view.DrawChanges(m_play.Screen(), m_play.PressedMarker());
+    if (m_play.Revision() != m_drawnRevision) {
+        DrawLayers();
+        drawn = true;
+    }
+    if (drawn) {
         ShowPanels();
     }
 }

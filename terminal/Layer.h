@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "play/Target.h"
 #include "terminal/Panel.h"
 
 // A menu or box over the main screen, on panels of its own: drawn when it shows, when it changes
@@ -17,6 +18,9 @@ public:
     }
     // Takes the layer off the screen.
     void Remove() { m_panels.clear(); }
+
+    // What of the layer lies under a cell; nothing where it has nothing.
+    virtual Target TargetAt(int y, int x) const = 0;
 
 protected:
     virtual void Paint() = 0;

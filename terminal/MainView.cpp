@@ -2,21 +2,25 @@
 
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include "play/Look.h"
+#include "res/WindowTexts.h"
 #include "terminal/Charset.h"
 #include "terminal/TextLayout.h"
 
 namespace {
 
-const wchar_t kTitle[] = L"Velt's Mendo";
 const wchar_t kKeys[] = L"A-D answer   1: -10   5: -50   Ctrl+E/H/L level   F10 menus   Ctrl+C quit";
 constexpr wchar_t kIdleMarker[] = L"( )";
 const wchar_t kPressedMarker[] = L"(*)";
-const wchar_t* const kScale[] = {L"<--genius", L"<--very smart", L"<--smart", L"<--informed", L"<-- :-)"};
+const wchar_t kWindowButton[] = L"[=]";
+const wchar_t kCloseButton[] = L"[x]";
 
 constexpr int kTitleRow = 0;
 constexpr int kMenuRow = 1;
 constexpr int kKeysRow = kScreenLines - 1;
+constexpr int kFirstTitleColumn = 1;
 
 constexpr int kNumberRow = 3;
 constexpr int kNumberColumn = 2;
@@ -39,46 +43,70 @@ constexpr int kToolRow = 7;
 
 constexpr Rect kGauge = {9, 60, 12, 4};  // a frame around ten rows
 constexpr int kGaugeRows = kGauge.lines - 2;
-constexpr int kRankLowest = 1;  // the gauge runs from 1 to 25: 0 and 1 show the same empty bar
 constexpr int kScaleColumn = 65;
-constexpr int kScaleStep = 2;
-static_assert(std::size(kScale) * kScaleStep <= kGaugeRows, "the scale stands beside the gauge");
+
+// The scale's lines stand beside the gauge's rows, one a row.
+constexpr int LineCount(const char* text) {
+    int lines = 1;
+    for (; *text != '\0'; ++text) {
+        lines += *text == '\n';
+    }
+    return lines;
+}
+static_assert(LineCount(MENDO_RANK_SCALE) <= kGaugeRows, "the scale stands beside the gauge");
 
 constexpr int kScoreRow = 21;
 constexpr int kScoreColumn = 60;
 constexpr int kScoreWidth = 16;
 constexpr int kClockRow = 21;
 constexpr int kClockColumn = 2;
-constexpr int kClockWidth = 8;  // "HH:mm:ss"
+constexpr int kClockWidth = kClockSize - 1;
 
 // The buttons, the menu bar's titles and the markers, as they show at rest.
-struct SpotPlace {
-    Spot spot;
+struct Spot {
+    Target target;
     int y, x;
-    const wchar_t* text;
+    std::wstring text;
     Ink ink;
-};
-constexpr SpotPlace kSpots[] = {
-    {Spot::WindowMenu, kTitleRow, 0, L"[=]", Ink::Bar},
-    {Spot::Close, kTitleRow, kScreenColumns - 3, L"[x]", Ink::Bar},
-    {Spot::GameMenu, kMenuRow, 1, L" Game ", Ink::Menu},
-    {Spot::AboutMenu, kMenuRow, 7, L" About ", Ink::Menu},
-    {Spot::Remove, kToolRow, 60, L" -10 ", Ink::Menu},
-    {Spot::Reveal, kToolRow, 66, L" -50 ", Ink::Menu},
-    {Spot::MarkerA, kAnswerRows[0], kMarkerColumn, kIdleMarker, Ink::Game},
-    {Spot::MarkerB, kAnswerRows[1], kMarkerColumn, kIdleMarker, Ink::Game},
-    {Spot::MarkerC, kAnswerRows[2], kMarkerColumn, kIdleMarker, Ink::Game},
-    {Spot::MarkerD, kAnswerRows[3], kMarkerColumn, kIdleMarker, Ink::Game},
+
+    Rect Place() const { return {y, x, 1, static_cast<int>(text.size())}; }
 };
 
-constexpr Rect PlaceOf(const SpotPlace& place) {
-    return {place.y, place.x, 1, static_cast<int>(std::char_traits<wchar_t>::length(place.text))};
+Target TitleTarget(MenuTitle title) {
+    return {Place::MenuTitle, static_cast<int>(title)};
 }
 
-const SpotPlace* Find(Spot spot) {
-    for (const SpotPlace& place : kSpots) {
-        if (place.spot == spot) {
-            return &place;
+std::wstring TitleWords(MenuTitle title) {
+    return L" " + ToWide(ItemLabel(TitleText(title)).c_str()) + L" ";
+}
+
+std::vector<Spot> MakeSpots() {
+    std::vector<Spot> spots = {
+        {TitleTarget(MenuTitle::Window), kTitleRow, 0, kWindowButton, Ink::Bar},
+        {{Place::Close}, kTitleRow, kScreenColumns - 3, kCloseButton, Ink::Bar},
+    };
+    int x = kFirstTitleColumn;
+    for (MenuTitle title : {MenuTitle::Game, MenuTitle::About}) {
+        spots.push_back({TitleTarget(title), kMenuRow, x, TitleWords(title), Ink::Menu});
+        x += static_cast<int>(spots.back().text.size());
+    }
+    spots.push_back({{Place::Remove}, kToolRow, 60, L" -10 ", Ink::Menu});
+    spots.push_back({{Place::Reveal}, kToolRow, 66, L" -50 ", Ink::Menu});
+    for (int k = 1; k <= kAnswerCount; ++k) {
+        spots.push_back({{Place::Marker, k}, kAnswerRows[k - 1], kMarkerColumn, kIdleMarker, Ink::Game});
+    }
+    return spots;
+}
+
+const std::vector<Spot>& Spots() {
+    static const std::vector<Spot> spots = MakeSpots();
+    return spots;
+}
+
+const Spot* Find(const Target& target) {
+    for (const Spot& spot : Spots()) {
+        if (spot.target == target) {
+            return &spot;
         }
     }
     return nullptr;
@@ -100,33 +128,21 @@ bool Follow(Value& drawn, const Value& shown) {
 
 }  // namespace
 
-int MarkerAnswer(Spot spot) {
-    switch (spot) {
-        case Spot::MarkerA: return 1;
-        case Spot::MarkerB: return 2;
-        case Spot::MarkerC: return 3;
-        case Spot::MarkerD: return 4;
-        default: return 0;
-    }
-}
-
-Spot MainView::SpotAt(int y, int x) {
-    for (const SpotPlace& place : kSpots) {
-        if (PlaceOf(place).Holds(y, x)) {
-            return place.spot;
+Target MainView::TargetAt(int y, int x) {
+    for (const Spot& spot : Spots()) {
+        if (spot.Place().Holds(y, x)) {
+            return spot.target;
         }
     }
-    return Spot::None;
+    return {};
 }
 
-Rect MainView::SpotRect(Spot spot) {
-    const SpotPlace* place = Find(spot);
-    return place != nullptr ? PlaceOf(*place) : Rect{0, 0, 0, 0};
+Rect MainView::TitleRect(MenuTitle title) {
+    return Find(TitleTarget(title))->Place();
 }
 
-const wchar_t* MainView::SpotText(Spot spot) {
-    const SpotPlace* place = Find(spot);
-    return place != nullptr ? place->text : L"";
+std::wstring MainView::TitleShown(MenuTitle title) {
+    return Find(TitleTarget(title))->text;
 }
 
 Rect MainView::RightOfAnswers() {
@@ -136,18 +152,19 @@ Rect MainView::RightOfAnswers() {
 void MainView::DrawFrame() {
     const Canvas canvas = Surface();
     canvas.Fill(kWholeScreen, Ink::Game);
-    canvas.PutText(kTitleRow, 0, kTitle, kScreenColumns, Ink::Bar, Align::Centre);
+    canvas.PutText(kTitleRow, 0, ToWide(MENDO_TITLE), kScreenColumns, Ink::Bar, Align::Centre);
     canvas.PutText(kMenuRow, 0, L"", kScreenColumns, Ink::Menu);
     canvas.PutText(kKeysRow, 0, kKeys, kScreenColumns, Ink::Menu, Align::Centre);
-    for (const SpotPlace& place : kSpots) {
-        canvas.PutCharacters(place.y, place.x, place.text, place.ink);
+    for (const Spot& spot : Spots()) {
+        canvas.PutCharacters(spot.y, spot.x, spot.text, spot.ink);
     }
     for (int k = 0; k < kAnswerCount; ++k) {
         canvas.PutCharacters(kAnswerRows[k], kLetterColumn, std::wstring(1, static_cast<wchar_t>(L'A' + k)), Ink::Game);
     }
     canvas.Frame(kGauge, Ink::Game);
-    for (std::size_t i = 0; i < std::size(kScale); ++i) {
-        canvas.PutCharacters(kGauge.y + 1 + static_cast<int>(i) * kScaleStep, kScaleColumn, kScale[i], Ink::Game);
+    const std::vector<std::wstring> scale = WrapWords(ToWide(MENDO_RANK_SCALE), kScreenColumns - kScaleColumn);
+    for (std::size_t i = 0; i < scale.size(); ++i) {
+        canvas.PutCharacters(kGauge.y + 1 + static_cast<int>(i), kScaleColumn, scale[i], Ink::Game);
     }
 }
 
@@ -168,23 +185,23 @@ void MainView::DrawMarker(int k, bool pressed) {
 }
 
 void MainView::DrawGauge(int rank) {
-    const int filled = rank <= kRankLowest ? 0 : (rank - kRankLowest) * kGaugeRows / (kRoundLength - kRankLowest);
+    const int filled = rank <= kRankLowest ? 0 : (rank - kRankLowest) * kGaugeRows / (kRankHighest - kRankLowest);
     for (int row = 0; row < kGaugeRows; ++row) {
         const bool full = kGaugeRows - row <= filled;
         Surface().PutText(kGauge.y + 1 + row, kGauge.x + 1, L"", kGauge.columns - 2, full ? Ink::Gauge : Ink::Game);
     }
 }
 
-void MainView::DrawAll(const ShownTexts& shown, int pressedMarker) {
+void MainView::DrawAll(const MainScreen& shown, int pressedMarker) {
     m_panel.emplace(kWholeScreen);
     // The frame leaves every text blank, the gauge empty and the markers up.
     DrawFrame();
-    m_drawn = ShownTexts();
+    m_drawn = MainScreen();
     m_drawnPressed = 0;
     DrawChanges(shown, pressedMarker);
 }
 
-bool MainView::DrawChanges(const ShownTexts& shown, int pressedMarker) {
+bool MainView::DrawChanges(const MainScreen& shown, int pressedMarker) {
     bool drawn = false;
     if (Follow(m_drawn.question, shown.question)) {
         DrawQuestion(shown.question);

@@ -1,15 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
+#include "play/MainScreen.h"
+#include "play/Menus.h"
+#include "play/Target.h"
 #include "terminal/Panel.h"
-#include "terminal/TerminalGame.h"
-
-// What lies under a cell of the main screen, for the mouse.
-enum class Spot { None, WindowMenu, Close, GameMenu, AboutMenu, Remove, Reveal, MarkerA, MarkerB, MarkerC, MarkerD };
-
-// The answer number of a marker spot, 0 for any other spot.
-int MarkerAnswer(Spot spot);
 
 // The main screen: title line, menu bar, the question and its number, the answers with their
 // letters and markers, the two helps, the rank gauge and its scale, the score and the clock.
@@ -17,17 +14,17 @@ int MarkerAnswer(Spot spot);
 class MainView {
 public:
     // Everything anew on a new panel, as after a resize.
-    void DrawAll(const ShownTexts& shown, int pressedMarker);
+    void DrawAll(const MainScreen& screen, int pressedMarker);
     // Only what differs from what was drawn last; whether anything was.
-    bool DrawChanges(const ShownTexts& shown, int pressedMarker);
+    bool DrawChanges(const MainScreen& screen, int pressedMarker);
     // Takes the main screen off the terminal, as while it is too small.
     void Remove() { m_panel.reset(); }
 
-    static Spot SpotAt(int y, int x);
-    // Where a spot stands: the drop-down menus hang from the titles.
-    static Rect SpotRect(Spot spot);
-    // What a button or a title shows.
-    static const wchar_t* SpotText(Spot spot);
+    // What lies under a cell: a marker, a button or a title of the menu bar.
+    static Target TargetAt(int y, int x);
+    // Where a title stands on the menu bar, and what it shows: the menus hang from it.
+    static Rect TitleRect(MenuTitle title);
+    static std::wstring TitleShown(MenuTitle title);
     // The screen right of the longest answer there can be: a box standing there leaves every
     // answer whole.
     static Rect RightOfAnswers();
@@ -41,6 +38,6 @@ private:
     void DrawGauge(int rank);
 
     std::optional<Panel> m_panel;
-    ShownTexts m_drawn;
+    MainScreen m_drawn;
     int m_drawnPressed = 0;
 };

@@ -1,13 +1,20 @@
 #pragma once
 
-#include "terminal/Input.h"
+#include "play/Play.h"
+#include "terminal/Layer.h"
 
-class Frontend;
+// The open menu: its title lit on the menu bar, and its items dropped down below it with the
+// chosen one lit, each with its key on the right.
+class MenuLayer : public Layer {
+public:
+    explicit MenuLayer(const OpenMenu& menu) : m_menu(menu) {}
 
-// The titles of the menu bar, from left to right: the window menu's button, Game, About.
-enum class MenuTitle { Window, Game, About };
+    // An item under the cell.
+    Target TargetAt(int y, int x) const override;
 
-// The menu bar, open at a title until the player chooses an item or leaves it: arrows move
-// through titles and items, Enter or an item's letter chooses, Esc or F10 leaves, and so
-// does a press outside the menus; a release over an item chooses it. Gives the chosen command.
-Command RunMenuBar(Frontend& frontend, MenuTitle start);
+private:
+    void Paint() override;
+    Rect DropDown() const;
+
+    OpenMenu m_menu;
+};

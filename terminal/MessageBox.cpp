@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "terminal/Frontend.h"
-#include "terminal/Input.h"
 #include "terminal/TextLayout.h"
 
 namespace {
@@ -17,31 +15,6 @@ constexpr int kMargin = 2;      // blank cells between the frame and the text
 constexpr int kTextWidth = 56;  // longer texts wrap
 constexpr int kLeastWidth = 24;
 static_assert(kTextWidth + kStopMarkWidth + 3 * kMargin + 2 <= kScreenColumns, "a box fits the screen");
-
-class MessageBoxLayer : public Layer {
-public:
-    MessageBoxLayer(const std::wstring& caption, BoxLayout layout) : m_caption(caption), m_layout(std::move(layout)) {}
-
-private:
-    void Paint() override {
-        const Rect& box = m_layout.box;
-        const Canvas canvas = AddPanel(box);
-        canvas.Fill(box, Ink::Box);
-        canvas.Frame(box, Ink::Box);
-        canvas.PutText(box.y, box.x, L" " + m_caption, box.columns, Ink::Caption);
-        if (m_layout.stopMark.columns > 0) {
-            canvas.PutCharacters(m_layout.stopMark.y, m_layout.stopMark.x, kStopMark, Ink::Stop);
-        }
-        for (std::size_t i = 0; i < m_layout.lines.size(); ++i) {
-            canvas.PutCharacters(m_layout.textRow + static_cast<int>(i), m_layout.textColumn, m_layout.lines[i],
-                                 Ink::Box);
-        }
-        canvas.PutCharacters(m_layout.okButton.y, m_layout.okButton.x, kOkButton, Ink::Menu);
-    }
-
-    std::wstring m_caption;
-    BoxLayout m_layout;
-};
 
 // Where a box of the width stands centred over the area, or over the screen if it is too narrow.
 int CentredColumn(int columns, const Rect& area) {
@@ -70,15 +43,27 @@ BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIc
     return layout;
 }
 
-void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon,
-                   const Rect& area) {
-    const BoxLayout layout = LayOutBox(text, caption, icon, area);
-    MessageBoxLayer layer(caption, layout);
-    LayerShowing showing(frontend, layer);
-    while (true) {
-        const Event event = frontend.WaitForInput();
-        if (event.kind == EventKind::Quit || ClosesBox(event) || ClickedOn(event, layout.okButton)) {
-            return;
-        }
+MessageBoxLayer::MessageBoxLayer(const std::wstring& caption, BoxLayout layout)
+    : m_caption(caption), m_layout(std::move(layout)) {}
+
+Target MessageBoxLayer::TargetAt(int y, int x) const {
+    if (m_layout.okButton.Holds(y, x)) {
+        return {Place::BoxOk};
     }
+    return m_layout.box.Holds(y, x) ? Target{Place::Box} : Target{};
+}
+
+void MessageBoxLayer::Paint() {
+    const Rect& box = m_layout.box;
+    const Canvas canvas = AddPanel(box);
+    canvas.Fill(box, Ink::Box);
+    canvas.Frame(box, Ink::Box);
+    canvas.PutText(box.y, box.x, L" " + m_caption, box.columns, Ink::Caption);
+    if (m_layout.stopMark.columns > 0) {
+        canvas.PutCharacters(m_layout.stopMark.y, m_layout.stopMark.x, kStopMark, Ink::Stop);
+    }
+    for (std::size_t i = 0; i < m_layout.lines.size(); ++i) {
+        canvas.PutCharacters(m_layout.textRow + static_cast<int>(i), m_layout.textColumn, m_layout.lines[i], Ink::Box);
+    }
+    canvas.PutCharacters(m_layout.okButton.y, m_layout.okButton.x, kOkButton, Ink::Menu);
 }

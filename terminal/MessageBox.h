@@ -5,8 +5,7 @@
 
 #include "engine/TriviaGame.h"
 #include "terminal/Canvas.h"
-
-class Frontend;
+#include "terminal/Layer.h"
 
 // Where the parts of a message box stand on the game's screen.
 struct BoxLayout {
@@ -22,7 +21,17 @@ struct BoxLayout {
 // whole screen where it does not.
 BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, const Rect& area);
 
-// A modal box with its caption, its text, the stop mark if asked, and an OK button; Enter, Esc,
-// Space or a click on OK closes it. The clock goes on.
-void RunMessageBox(Frontend& frontend, const std::wstring& text, const std::wstring& caption, BoxIcon icon,
-                   const Rect& area);
+// A message box with its caption, its text, the stop mark if asked, and an OK button.
+class MessageBoxLayer : public Layer {
+public:
+    MessageBoxLayer(const std::wstring& caption, BoxLayout layout);
+
+    // The OK button, or the box.
+    Target TargetAt(int y, int x) const override;
+
+private:
+    void Paint() override;
+
+    std::wstring m_caption;
+    BoxLayout m_layout;
+};

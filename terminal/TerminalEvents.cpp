@@ -8,6 +8,7 @@
 #include <string>
 
 #include "terminal/Input.h"
+#include "terminal/MouseReport.h"
 
 namespace {
 
@@ -101,23 +102,9 @@ bool TerminalEvents::Translate(int key, Event& event) {
         event.kind = EventKind::Resize;
         return true;
     }
-    if (key == KEY_MOUSE) {
-        MEVENT mouse = {};
-        if (getmouse(&mouse) != OK || (mouse.bstate & (BUTTON1_PRESSED | BUTTON1_RELEASED)) == 0) {
-            return false;
-        }
-        event.kind = EventKind::Mouse;
-        event.mouse = (mouse.bstate & BUTTON1_PRESSED) != 0 ? MouseAction::Press : MouseAction::Release;
-        event.y = mouse.y;
-        event.x = mouse.x;
-        return true;
-    }
     if (m_inPaste) {
-        // Only the mark of its end matters.
-        if (key == kEscapeKey) {
-            TranslateEscape(event);
-        }
-        return false;
+        // Only the mark of its end matters, and the mouse, which is no part of a paste.
+        return key == kEscapeKey && TranslateEscape(event) && event.kind == EventKind::Mouse;
     }
     event.kind = EventKind::Key;
     if (key >= KEY_MIN) {
@@ -181,8 +168,7 @@ bool TerminalEvents::TranslateEscape(Event& event) {
         // A key, the mouse, a new size or Esc again, of its own.
         ungetch(next);
     } else if (next == kControlIntroducer || next == kSingleShiftIntroducer) {
-        SkipSequence(next);
-        return false;
+        return ReadSequence(next, event);
     } else {
         // Terminals send Alt with a key as Esc and that key at once.
         wchar_t character = 0;
@@ -195,28 +181,36 @@ bool TerminalEvents::TranslateEscape(Event& event) {
     return !m_inPaste;
 }
 
-void TerminalEvents::SkipSequence(int introducer) {
+bool TerminalEvents::ReadSequence(int introducer, Event& event) {
     // The parts of a sequence may come apart over a slow line: each may take the escape delay.
     wtimeout(stdscr, get_escdelay());
     std::string parameters;
     while (true) {
         const int byte = wgetch(stdscr);
         if (byte == ERR) {
-            return;
+            return false;
         }
         if (Within(byte, kParameterFirst, kParameterLast)) {
             parameters += static_cast<char>(byte);
         } else if (Within(byte, kFinalFirst, kFinalLast)) {
-            if (introducer == kControlIntroducer && byte == kPasteFinal && parameters == kPasteStart) {
-                m_inPaste = true;
-            } else if (introducer == kControlIntroducer && byte == kPasteFinal && parameters == kPasteEnd) {
-                m_inPaste = false;
+            if (introducer != kControlIntroducer) {
+                return false;
             }
-            return;
+            if (byte == kPasteFinal && parameters == kPasteStart) {
+                m_inPaste = true;
+            } else if (byte == kPasteFinal && parameters == kPasteEnd) {
+                m_inPaste = false;
+            } else if (BeginsX10Mouse(parameters, byte)) {
+                const int button = wgetch(stdscr);
+                const int column = wgetch(stdscr);
+                const int row = wgetch(stdscr);
+                return ReadX10Mouse(button, column, row, event);
+            }
+            return ReadSgrMouse(parameters, byte, event);
         } else if (!Within(byte, kIntermediateFirst, kIntermediateLast)) {
             // Not a part of any sequence: a key of its own.
             ungetch(byte);
-            return;
+            return false;
         }
     }
 }

@@ -34,11 +34,11 @@ private:
     bool ReadCharacter(int byte, wchar_t& character);
     // Whether the byte ends a character, which it gives.
     bool Decode(int byte, wchar_t& character);
-    // After an Esc: Alt with the character that came with it, or a sequence to drop.
+    // After an Esc: Alt with the character that came with it, the mouse, or a sequence to drop.
     bool TranslateEscape(Event& event);
-    // The rest of a control sequence after its introducer, read and dropped; a paste's marks
-    // start and end the paste.
-    void SkipSequence(int introducer);
+    // The rest of a control sequence after its introducer: a report of the mouse, or dropped; a
+    // paste's marks start and end the paste.
+    bool ReadSequence(int introducer, Event& event);
     bool TerminalGone() const;
 
     int m_terminal;

@@ -5,39 +5,26 @@
 #include <vector>
 
 #include "engine/TriviaGame.h"
-
-// What the player sees: the texts shown at once, and the held texts as of the last refresh.
-struct Screen {
-    std::string question;
-    std::string number;
-    std::string answer[kAnswerCount];
-    std::string score;
-    int rank = 0;
-};
+#include "play/MainScreen.h"
 
 struct BoxSeen {
     std::string text;
     bool hasCaption = false;
     std::string caption;
     BoxIcon icon = BoxIcon::None;
-    Screen screen;  // what shows under the box while it is open
+    MainScreen screen;  // what shows under the box while it is open
 };
 
 // The game with a recorder in place of the window. Like the window's clock, it shows the
 // held texts when a box opens; tests call Tick() for the ticks that follow an operation.
 class RecordingGame : public CTriviaGame {
 public:
-    Screen screen;
+    MainScreen screen;
     std::vector<BoxSeen> boxes;
     std::vector<std::string> operations;  // "question", "number", "rank", "refresh", "box"
     std::time_t seedTime = 1'000'000;
 
-    void Tick() {
-        for (int k = 0; k < kAnswerCount; ++k) {
-            screen.answer[k] = m_strAnswer[k];
-        }
-        screen.score = m_strScore;
-    }
+    void Tick() { ShowHeldTexts(*this, screen); }
 
     int Refreshes() const {
         int count = 0;

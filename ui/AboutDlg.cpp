@@ -9,12 +9,11 @@
 #include "framework/CWinApp.h"
 #include "framework/Cp1251.h"
 #include "res/resource.h"
+#include "ui/MainWindowLook.h"
 
 namespace {
 
-const char kMailTo[] = "mailto:";
-
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr COLORREF kLinkColour = ColourRef(kLinkBlue);
 static_assert(kLinkColour == 0x00FF0000, "pure blue");
 
 void OpenWithShell(const CString& address) {

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "engine/RoundRecord.h"
+#include "play/Look.h"
 
 // How the game's window is set up, in figures: the game's and its floor's in the bench, which
 // shows the same window with no framework.
@@ -21,18 +21,19 @@ constexpr int kStandardBaseX = 6;
 constexpr int kStandardBaseY = 13;
 
 constexpr UINT_PTR kClockTimer = 0;
-constexpr UINT kClockPeriodMs = 100;
 inline constexpr char kClockFormat[] = "HH':'mm':'ss";
-constexpr int kClockSize = 9;  // "HH:mm:ss" and the terminator
-static_assert(sizeof "23:59:59" == kClockSize, "the clock text fits its buffer");
 
-constexpr short kRankMinimum = 1;
-constexpr short kRankMaximum = kRoundLength;
+constexpr short kRankMinimum = kRankLowest;
+constexpr short kRankMaximum = kRankHighest;
 static_assert(MAKELPARAM(kRankMinimum, kRankMaximum) == 0x00190001, "the gauge runs from 1 to 25");
 
-constexpr COLORREF kBackground = RGB(50, 117, 156);
+constexpr COLORREF ColourRef(Colour colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+constexpr COLORREF kBackground = ColourRef(kSteelBlue);
 static_assert(kBackground == 0x009C7532, "steel blue");
-constexpr COLORREF kTextColour = RGB(0, 255, 0);
+constexpr COLORREF kTextColour = ColourRef(kGreen);
 
 // The question's font; the number's is the same without the underline.
 inline constexpr char kQuestionFace[] = "Times New Roman";

@@ -153,6 +153,25 @@ TEST_F(TerminalEventsTest, APasteIsDroppedWithEverythingInIt) {
     ExpectKey(L'b');
 }
 
+TEST_F(TerminalEventsTest, APressAndItsReleaseInOneReadAreBothTaken) {
+    // As a slow line delivers a click: both halves at once, in either of the terminals' codings.
+    Send("\x1b[<0;6;4M\x1b[<0;6;4m");
+    ExpectMouse(MouseAction::Press, 3, 5);
+    ExpectMouse(MouseAction::Release, 3, 5);
+    Send("\x1b[<0;6;4M\x1b[<0;9;9m\x1b[<0;1;1M\x1b[<0;1;1m");
+    ExpectMouse(MouseAction::Press, 3, 5);
+    ExpectMouse(MouseAction::Release, 8, 8);
+    ExpectMouse(MouseAction::Press, 0, 0);
+    ExpectMouse(MouseAction::Release, 0, 0);
+    // The older coding, each byte 32 more than its value, counted from 1.
+    Send("\x1b[M %$\x1b[M#%$");
+    ExpectMouse(MouseAction::Press, 3, 4);
+    ExpectMouse(MouseAction::Release, 3, 4);
+    // Other buttons, the wheel and motion are not the game's.
+    Send("\x1b[<2;6;4M\x1b[<64;6;4M\x1b[<32;6;4M\x1b[M\"%$z");
+    ExpectKey(L'z');
+}
+
 TEST_F(TerminalEventsTest, TheTerminalGoneEndsTheGame) {
     Send("q");
     ExpectKey(L'q');

@@ -50,19 +50,39 @@ TEST_F(TerminalTextTest, TabsStopEveryEightCells) {
     EXPECT_EQ(CellWidth(wide), 3);
 }
 
-TEST_F(TerminalTextTest, KeysOfBothLayoutsAnswer) {
-    const std::wstring keys[] = {L"aAаА", L"bBбБ", L"cCцЦ", L"dDдД"};
-    const Command answers[] = {Command::AnswerA, Command::AnswerB, Command::AnswerC, Command::AnswerD};
-    for (int k = 0; k < 4; ++k) {
-        for (wchar_t key : keys[k]) {
-            Event event;
-            event.kind = EventKind::Key;
-            event.key = key;
-            EXPECT_EQ(CommandForKey(event), answers[k]) << static_cast<int>(key);
-            event.alt = true;
-            EXPECT_NE(CommandForKey(event), answers[k]) << "Alt with a letter is no answer";
-        }
+Event KeyEvent(int key, bool isFunctionKey = false, bool alt = false) {
+    return Event{EventKind::Key, key, isFunctionKey, alt};
+}
+
+void ExpectKey(const Event& event, KeyName name, char32_t character, bool ctrl, bool alt) {
+    const std::optional<Key> key = GameKey(event);
+    ASSERT_TRUE(key) << event.key;
+    EXPECT_EQ(key->name, name) << event.key;
+    EXPECT_EQ(key->character, character) << event.key;
+    EXPECT_EQ(key->ctrl, ctrl) << event.key;
+    EXPECT_EQ(key->alt, alt) << event.key;
+}
+
+TEST_F(TerminalTextTest, TheTerminalsBytesBecomeTheGamesKeys) {
+    ExpectKey(KeyEvent(L'д'), KeyName::Character, U'д', false, false);
+    ExpectKey(KeyEvent(5), KeyName::Character, U'e', true, false);
+    ExpectKey(KeyEvent(8), KeyName::Character, U'h', true, false);
+    ExpectKey(KeyEvent(127), KeyName::Backspace, 0, false, false);
+    ExpectKey(KeyEvent(KEY_BACKSPACE, true), KeyName::Backspace, 0, false, false);
+    ExpectKey(KeyEvent(13), KeyName::Enter, 0, false, false);
+    ExpectKey(KeyEvent(10), KeyName::Enter, 0, false, false);
+    ExpectKey(KeyEvent(KEY_ENTER, true), KeyName::Enter, 0, false, false);
+    ExpectKey(KeyEvent(27), KeyName::Escape, 0, false, false);
+    ExpectKey(KeyEvent(KEY_F(10), true), KeyName::MenuBar, 0, false, false);
+    ExpectKey(KeyEvent(KEY_LEFT, true), KeyName::Left, 0, false, false);
+    ExpectKey(KeyEvent(L'а', false, true), KeyName::Character, U'а', false, true);
+    ExpectKey(KeyEvent(L' ', false, true), KeyName::Character, U' ', false, true);
+    for (const Event& nothing : {KeyEvent(9), KeyEvent(KEY_HOME, true), KeyEvent(KEY_F(1), true),
+                                 KeyEvent(KEY_F(10), true, true)}) {
+        EXPECT_FALSE(GameKey(nothing)) << nothing.key;
     }
+    EXPECT_TRUE(IsInterrupt(KeyEvent(3)));
+    EXPECT_FALSE(IsInterrupt(KeyEvent(3, false, true)));
 }
 
 TEST_F(TerminalTextTest, AGameBoxStandsRightOfTheLongestAnswerWhereItFitsAndMidScreenWhereItDoesNot) {

@@ -86,12 +86,18 @@ class GameInTmux:
         self.tmux("set-buffer", text)
         self.tmux("paste-buffer", "-p")
 
-    def click(self, y, x, release_y=None, release_x=None):
-        """The left button pressed at a cell and released at another, as the terminal reports it."""
+    def click(self, y, x, release_y=None, release_x=None, at_once=False):
+        """The left button pressed at a cell and released at another, as the terminal reports it:
+        in two writes, or in one, as a slow line delivers a quick click."""
         release_y = y if release_y is None else release_y
         release_x = x if release_x is None else release_x
-        self.text("\x1b[M" + chr(32) + chr(33 + x) + chr(33 + y))
-        self.text("\x1b[M" + chr(32 + 3) + chr(33 + release_x) + chr(33 + release_y))
+        press = "\x1b[M" + chr(32) + chr(33 + x) + chr(33 + y)
+        release = "\x1b[M" + chr(32 + 3) + chr(33 + release_x) + chr(33 + release_y)
+        if at_once:
+            self.text(press + release)
+        else:
+            self.text(press)
+            self.text(release)
 
     def screen(self):
         return self.tmux("capture-pane", "-p")
@@ -254,6 +260,26 @@ class AnswersAndHelps(TmuxTest):
         game.wait_for(START_ANSWER_A)
         self.assertNotIn("точки", game.screen())
         self.assertEqual(game.number(), "")
+
+    def test_clicks_whose_press_and_release_come_in_one_write(self):
+        game = self.game
+        game.click(1, 3, at_once=True)  # the Game menu's title
+        game.wait_for("Easy        Ctrl+E")
+        game.click(3, 4, at_once=True)  # Easy
+        game.wait_for("точки:  0")
+        game.click(*REMOVE_BUTTON, at_once=True)
+        game.wait_for("платежоспособен")
+        ok_row = next(row for row in game.rows() if "[  OK  ]" in row)
+        game.click(game.rows().index(ok_row), ok_row.index("[  OK  ]") + 3, at_once=True)
+        game.wait_for_none("платежоспособен")
+        game.click(1, 9, at_once=True)  # About
+        game.wait_for("http://mendo.test")
+        game.keys("Escape")
+        game.wait_for_none("http://mendo.test")
+        game.click(0, 1, at_once=True)  # the window menu's button
+        game.wait_for("About Mendo...")
+        game.click(2, 3, at_once=True)  # its Close
+        self.assertEqual(game.wait_for_file("status"), "0")
 
     def test_keys_that_mean_nothing_change_nothing(self):
         game = self.game
