@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Builds the browser edition's site: the page's files with the window's texts put in, the art
-as PNG, the module, the web app manifest and the service worker with the list and version of
-everything it keeps.
+"""Builds the browser edition's site: the page's files with the window's texts and figures put
+in from the game's headers, the names and figures its scripts need as a module of their own,
+the art as PNG, the game's module, the web app manifest and the service worker with the list
+and version of everything it keeps.
 
-Usage: build_site.py PAGE_FOLDER MODULE.wasm ART_FOLDER SITE_FOLDER
+Usage: build_site.py SOURCE_ROOT MODULE.wasm SITE_FOLDER
 """
 import hashlib
 import html
@@ -14,14 +15,41 @@ import shutil
 import sys
 
 import art_png
+from cpp_header import Headers
 
+PAGE_FOLDER = "web/site"
+ART_FOLDER = "res"
 PLACEHOLDER = re.compile(r"\{\{([\w.]+)\}\}")
-TEMPLATES = {"index.html", "sw.js"}
-# The window's texts and figures; they are put into the page, not served.
-WINDOW_FILE = "window.json"
-LOOK_FILE = "look.css"
+# The files whose placeholders take the window's values, each with its quoting.
+TEMPLATES = {"index.html": html.escape, "look.css": str}
 SERVICE_WORKER = "sw.js"
+NAMES_MODULE = "headers.js"
 SILVER = (192, 192, 192)  # the toolbar bitmap's background, which shows the window through
+
+HEADERS = [
+    "res/WindowTexts.h",
+    "res/GameKeys.h",
+    "play/Look.h",
+    "play/Key.h",
+    "play/Target.h",
+    "play/Menus.h",
+    "play/Box.h",
+    "play/Play.h",
+    "engine/TriviaGame.h",
+    "engine/RoundRecord.h",
+    "ui/MainWindowLook.h",
+]
+# The enums the scripts hand to the module and read from it, under the names they use.
+ENUMS = {
+    "KeyName": "KeyName",
+    "Place": "Place",
+    "MenuTitle": "MenuTitle",
+    "BoxKind": "BoxKind",
+    "BoxIcon": "BoxIcon",
+    "AboutLink": "AboutLink",
+    "RequestKind": "Kind",
+}
+FIGURES = {"CLOCK_PERIOD_MS": "kClockPeriodMs", "ANSWER_COUNT": "kAnswerCount"}
 
 # (PNG, source, icon width or None, scale); the toolbar's two cells come after.
 ICONS = [
@@ -37,6 +65,49 @@ HINT_CELLS = ["art/hint-remove.png", "art/hint-reveal.png"]
 APP_ICONS = [("art/icon-192.png", "192x192"), ("art/icon-512.png", "512x512")]
 
 
+def menu_label(text):
+    """A menu text as it shows: without its "&", up to the tab."""
+    return text.split("\t")[0].replace("&", "")
+
+
+def css_colour(rgb):
+    return "#" + "".join(f"{value:02x}" for value in rgb)
+
+
+def window_values(headers):
+    """What the page and its style sheet show of the window, by the headers."""
+    return {
+        "title": headers.macro_text("MENDO_TITLE"),
+        "menus": {
+            "game": menu_label(headers.macro_text("MENDO_MENU_GAME")),
+            "about": menu_label(headers.macro_text("MENDO_MENU_ABOUT")),
+        },
+        "letters": headers.calls("ANSWER_KEY", "res/GameKeys.h"),
+        # The scale's steps stand a blank line apart.
+        "rankScale": headers.macro_text("MENDO_RANK_SCALE").split("\n\n"),
+        "rank": {"lowest": headers.constant("kRankLowest"), "highest": headers.constant("kRankHighest")},
+        "aboutLabels": {"web": headers.macro_text("MENDO_WEB_LABEL"), "mail": headers.macro_text("MENDO_MAIL_LABEL")},
+        "costs": {"remove": headers.constant("kRemoveCost"), "reveal": headers.constant("kRevealCost")},
+        "look": {
+            "steelBlue": css_colour(headers.constant("kSteelBlue")),
+            "green": css_colour(headers.constant("kGreen")),
+            "linkBlue": css_colour(headers.constant("kLinkBlue")),
+            "questionFace": headers.constant("kQuestionFace"),
+            "fontHeight": headers.constant("kFontHeight"),
+        },
+    }
+
+
+def names_module(headers):
+    lines = ["// The game's names and figures that the page's scripts share with its C++ headers,",
+             "// written by the site's build from those headers.", ""]
+    for name, enum in ENUMS.items():
+        lines.append(f"export const {name} = Object.freeze({json.dumps(headers.enum(enum))});")
+    for name, constant in FIGURES.items():
+        lines.append(f"export const {name} = {json.dumps(headers.constant(constant))};")
+    return "\n".join(lines) + "\n"
+
+
 def lookup(values, path):
     value = values
     for key in path.split("."):
@@ -48,15 +119,16 @@ def fill(template, values, quote):
     return PLACEHOLDER.sub(lambda match: quote(lookup(values, match.group(1))), template)
 
 
-def theme_colour(look_css):
-    return re.search(r"--window-background:\s*([^;]+);", look_css).group(1).strip()
-
-
 def write(site, name, data):
     path = os.path.join(site, name)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as outfile:
         outfile.write(data)
+
+
+def read_text(path):
+    with open(path, encoding="utf-8") as infile:
+        return infile.read()
 
 
 def draw_art(art, site):
@@ -68,7 +140,8 @@ def draw_art(art, site):
         write(site, name, strip.cropped(index * cell, cell).png())
 
 
-def manifest(window, colour):
+def manifest(window):
+    colour = window["look"]["steelBlue"]
     return {
         "name": window["title"],
         "short_name": window["title"],
@@ -99,29 +172,30 @@ def version_of(site, names):
 
 
 def main():
-    page, module, art, site = sys.argv[1:5]
+    root, module, site = sys.argv[1:4]
+    page = os.path.join(root, PAGE_FOLDER)
     shutil.rmtree(site, ignore_errors=True)
     os.makedirs(site)
 
-    with open(os.path.join(page, WINDOW_FILE), encoding="utf-8") as infile:
-        window = json.load(infile)
-    with open(os.path.join(page, LOOK_FILE), encoding="utf-8") as infile:
-        window["themeColour"] = theme_colour(infile.read())
-
+    headers = Headers(root, HEADERS)
+    window = window_values(headers)
     for name in sorted(os.listdir(page)):
-        if name in TEMPLATES or name == WINDOW_FILE:
+        if name == SERVICE_WORKER:
             continue
-        shutil.copyfile(os.path.join(page, name), os.path.join(site, name))
-    with open(os.path.join(page, "index.html"), encoding="utf-8") as infile:
-        write(site, "index.html", fill(infile.read(), window, lambda value: html.escape(str(value))).encode())
+        source = os.path.join(page, name)
+        if name in TEMPLATES:
+            quote = TEMPLATES[name]
+            write(site, name, fill(read_text(source), window, lambda value: quote(str(value))).encode())
+        else:
+            shutil.copyfile(source, os.path.join(site, name))
+    write(site, NAMES_MODULE, names_module(headers).encode())
     shutil.copyfile(module, os.path.join(site, "mendo.wasm"))
-    draw_art(art, site)
-    write(site, "manifest.webmanifest", json.dumps(manifest(window, window["themeColour"]), indent=2).encode())
+    draw_art(os.path.join(root, ART_FOLDER), site)
+    write(site, "manifest.webmanifest", json.dumps(manifest(window), indent=2).encode())
 
     names = kept_files(site)
     worker = {"version": version_of(site, names), "files": ["./"] + names}
-    with open(os.path.join(page, SERVICE_WORKER), encoding="utf-8") as infile:
-        write(site, SERVICE_WORKER, fill(infile.read(), worker, json.dumps).encode())
+    write(site, SERVICE_WORKER, fill(read_text(os.path.join(page, SERVICE_WORKER)), worker, json.dumps).encode())
 
 
 if __name__ == "__main__":

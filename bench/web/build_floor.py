@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Builds the browser edition's floor: the built page's screen as static HTML, with the start
-texts written in, its styles, art and clock, and no module, service worker or manifest.
+texts written in, its styles and art, a plain clock at the game's period, and no module,
+service worker or manifest.
 
 Usage: build_floor.py SITE_FOLDER START_TEXTS_HEADER FLOOR_FOLDER
 """
@@ -12,7 +13,7 @@ import sys
 
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 PRELOAD = re.compile(r'<link rel="(?:module)?preload" href="([^"]+)"[^>]*>\n')
-KEPT = ["look.css", "window.css", "clock.js", "art"]
+KEPT = ["look.css", "window.css", "headers.js", "art"]
 OWN_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "floor.js")
 
 
