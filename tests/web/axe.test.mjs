@@ -1,14 +1,16 @@
-// Accessibility as axe judges it: no serious or critical violation on the start screen.
+// Accessibility as axe judges it: no serious or critical violation on any screen of the game,
+// on a desktop and on a phone.
 
 import AxeBuilder from "@axe-core/playwright";
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
 
 import { DESKTOP, PHONE, launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { tourScreens } from "./player.mjs";
 
 const GRAVE = new Set(["serious", "critical"]);
 
-describe("axe on the start screen", () => {
+describe("axe on every screen", () => {
   let browser, site;
   before(async () => {
     [browser, site] = await Promise.all([launchChromium(), serveSite()]);
@@ -21,11 +23,18 @@ describe("axe on the start screen", () => {
   for (const [name, device] of Object.entries({ desktop: DESKTOP, phone: PHONE })) {
     test(`finds nothing serious on a ${name}`, async () => {
       const page = await showStartScreen(await newPage(browser, device), site.url);
-      const { violations } = await new AxeBuilder({ page }).analyze();
-      const grave = violations
-        .filter((violation) => GRAVE.has(violation.impact))
-        .map(({ id, impact, nodes }) => `${impact} ${id}: ${nodes.map((node) => node.target).join(", ")}`);
+      const grave = [];
+      const visited = [];
+      await tourScreens(page, async (screen) => {
+        visited.push(screen);
+        const { violations } = await new AxeBuilder({ page }).analyze();
+        for (const { id, impact, nodes } of violations.filter((violation) => GRAVE.has(violation.impact))) {
+          grave.push(`${screen}: ${impact} ${id}: ${nodes.map((node) => node.target).join(", ")}`);
+        }
+      });
+      assert.equal(visited.length, 10);
       assert.deepEqual(grave, []);
+      await page.context().close();
     });
   }
 });

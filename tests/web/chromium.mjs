@@ -23,8 +23,14 @@ export const PHONE = { viewport: { width: 360, height: 740 }, hasTouch: true, is
 // Waits on what the page shows are bounded by this.
 export const WAIT = { timeout: 15_000 };
 
+// The popup blocker stays on, as in a player's browser: a tab opens only at the player's act.
 export function launchChromium() {
-  return chromium.launch({ executablePath: "/usr/bin/chromium", headless: true, args: FLAGS });
+  return chromium.launch({
+    executablePath: "/usr/bin/chromium",
+    headless: true,
+    args: FLAGS,
+    ignoreDefaultArgs: ["--disable-popup-blocking"],
+  });
 }
 
 // The site on 127.0.0.1 at a port of the system's choosing; `url` is its address.

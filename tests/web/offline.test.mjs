@@ -8,6 +8,7 @@ import { join } from "node:path";
 import { after, before, beforeEach, describe, test } from "node:test";
 
 import { SITE, WAIT, launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { startGame } from "./player.mjs";
 
 // Opens the page and waits until the service worker that keeps the site controls it.
 async function openKept(page, url) {
@@ -40,7 +41,7 @@ describe("the site kept by its service worker", () => {
     await rm(folder, { recursive: true, force: true });
   });
 
-  test("shows the start screen on a reload with the server gone", async () => {
+  test("plays on a reload with the server gone", async () => {
     const page = await newPage(browser);
     await openKept(page, site.url);
     const question = await page.textContent("#question");
@@ -48,6 +49,7 @@ describe("the site kept by its service worker", () => {
     await page.reload();
     await page.waitForFunction((shown) => document.getElementById("question").textContent === shown, question, WAIT);
     assert.notEqual(await page.textContent("#clock"), "");
+    await startGame(page);
   });
 
   test("shows a new version at the next visit, and drops the old one's cache", async () => {
