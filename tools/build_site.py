@@ -27,6 +27,7 @@ NAMES_MODULE = "headers.js"
 SILVER = (192, 192, 192)  # the toolbar bitmap's background, which shows the window through
 
 HEADERS = [
+    "engine/StartTexts.h",
     "res/WindowTexts.h",
     "res/GameKeys.h",
     "play/Look.h",
@@ -77,6 +78,8 @@ def css_colour(rgb):
 def window_values(headers):
     """What the page and its style sheet show of the window, by the headers."""
     return {
+        # The start screen is in the page as built: it shows before the module has loaded.
+        "start": {"question": headers.constant("kStartQuestion"), "answers": headers.texts("kStartAnswers")},
         "title": headers.macro_text("MENDO_TITLE"),
         "menus": {
             "game": menu_label(headers.macro_text("MENDO_MENU_GAME")),

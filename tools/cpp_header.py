@@ -13,7 +13,7 @@ COMMENT = re.compile(r"//[^\n]*|/\*.*?\*/", re.S)
 
 
 def unescaped(literal):
-    # The shared headers' texts are ASCII, whose escapes JSON reads the same way.
+    # The escapes of the shared headers' texts are the ones JSON reads the same way.
     return json.loads(f'"{literal}"')
 
 
@@ -49,6 +49,11 @@ class Headers:
         if re.fullmatch(r"\w+", value):
             return self.constant(value)
         raise ValueError(f"{name} = {value} is not a plain value")
+
+    def texts(self, name):
+        """The string literals of an array's braced definition, in order."""
+        pattern = rf"\bconstexpr\s+[\w:<>\s*]+?\b{name}\s*\[\w*\]\s*=\s*\{{([^}}]*)\}};"
+        return [unescaped(text) for text in LITERAL.findall(self._find(pattern, name).group(1))]
 
     def enum(self, name):
         """An enum class's enumerators, each with its number."""

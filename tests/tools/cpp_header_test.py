@@ -46,6 +46,11 @@ class Constants(unittest.TestCase):
             headers(a="constexpr int kTwice = 2 * kOnce;").constant("kTwice")
 
 
+    def test_the_texts_of_an_array(self):
+        read = headers(a='inline constexpr const char* kStart[kCount] = {\n    "Играта",\n    "и е",\n};')
+        self.assertEqual(read.texts("kStart"), ["Играта", "и е"])
+
+
 class Macros(unittest.TestCase):
     def test_literals_are_joined_and_their_escapes_read(self):
         read = headers(a='#define SCALE "<--a\\n\\n" "<--b"\n#define TITLE "Velt\'s"')

@@ -51,9 +51,10 @@ export async function newPage(browser, device = DESKTOP) {
   return context.newPage();
 }
 
-// Opens the page and waits until the module has painted the start question.
+// Opens the page and waits until the game's module has painted its first tick: the page as
+// built shows the start texts before it.
 export async function showStartScreen(page, url) {
   await page.goto(url);
-  await page.waitForFunction(() => document.getElementById("question").textContent !== "", null, WAIT);
+  await page.waitForFunction(() => document.getElementById("clock").textContent !== "", null, WAIT);
   return page;
 }

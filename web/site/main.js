@@ -28,10 +28,14 @@ const boxes = new BoxesView({
 });
 let paintedRevision = null;
 
-function show() {
+function showScreen() {
   if (layer.screenChanged()) {
     paintScreen(layer.screen());
   }
+}
+
+function show() {
+  showScreen();
   if (layer.revision() !== paintedRevision) {
     paintedRevision = layer.revision();
     menus.paint(layer.menu());
@@ -42,9 +46,10 @@ function show() {
   }
 }
 
+// A tick changes nothing but the screen.
 function tick() {
   layer.tick(new Date());
-  show();
+  showScreen();
 }
 
 // Enter on a focused button or link, or Space on a focused button, is its click.
@@ -145,5 +150,6 @@ document.addEventListener("pointercancel", (event) => {
   }
 });
 
-tick();
+layer.tick(new Date());
+show();
 setInterval(tick, CLOCK_PERIOD_MS);

@@ -1,5 +1,7 @@
 // The service worker keeps the site for play without a network. When a new version takes
-// over a page that an older one served, the page loads again to show the new one.
+// over a page that an older one served, the page loads again to show the new one. The worker
+// is registered once the page has loaded, so that its copying of the site does not hold up the
+// page's own first load.
 
 export function keepOffline() {
   if (!("serviceWorker" in navigator)) {
@@ -11,5 +13,5 @@ export function keepOffline() {
       location.reload();
     }
   });
-  navigator.serviceWorker.register("sw.js");
+  addEventListener("load", () => navigator.serviceWorker.register("sw.js"), { once: true });
 }
