@@ -5,6 +5,8 @@
 import { BoxIcon, BoxKind } from "./headers.js";
 import { BACKSPACE, character } from "./input.js";
 
+const GAP = 8;  // CSS pixels between a box and the window or the screen's edge
+
 let boxCount = 0;
 
 const sameBox = (a, b) => a.kind === b.kind && a.text === b.text && a.caption === b.caption && a.icon === b.icon;
@@ -25,6 +27,14 @@ function typedKeys(before, after) {
     same++;
   }
   return [...Array(old.length - same).fill(BACKSPACE), ...now.slice(same).map(character)];
+}
+
+// The game's boxes stand just below the window, or as low as the screen allows, so that the
+// right answer under "WRONG!!!" shows whole.
+function standBelowWindow(dialog) {
+  const below = document.querySelector(".window").getBoundingClientRect().bottom + GAP;
+  const lowest = innerHeight - dialog.offsetHeight - GAP;
+  dialog.style.marginBlock = `${Math.max(GAP, Math.min(below, lowest))}px auto`;
 }
 
 export class BoxesView {
@@ -59,6 +69,9 @@ export class BoxesView {
       });
       document.body.append(dialog);
       dialog.showModal();
+      if (box.kind === BoxKind.Message) {
+        standBelowWindow(dialog);
+      }
       this.painted.push({ box, dialog });
     }
   }
