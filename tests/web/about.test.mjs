@@ -2,9 +2,9 @@
 // its codes typed on a phone.
 
 import assert from "node:assert/strict";
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 
-import { PHONE, launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { PHONE, browserAndSite, newPage, showStartScreen } from "./chromium.mjs";
 import { answerOfHint, boxesOpen, rightAnswerByKeys, shown, startGame, topMessage, until } from "./player.mjs";
 import { TEXTS, hintText, menuLabel } from "./sources.mjs";
 
@@ -12,15 +12,8 @@ import { TEXTS, hintText, menuLabel } from "./sources.mjs";
 const aboutOpen = (page) => until(page, () => document.activeElement?.matches("dialog[open].about-box .code"));
 
 describe("the About box", () => {
-  let browser, site;
-  const open = async (device) => showStartScreen(await newPage(browser, device), site.url);
-  before(async () => {
-    [browser, site] = await Promise.all([launchChromium(), serveSite()]);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
+  const chromium = browserAndSite();
+  const open = async (device) => showStartScreen(await newPage(chromium.browser, device), chromium.site.url);
 
   test("shows the caption block, the rules, the links and the thanks line as the sources write them", async () => {
     const page = await open();
@@ -122,7 +115,7 @@ describe("the About box", () => {
 
   test("opens each link's address in a new tab, by a click and by a tap, and stays open", async () => {
     for (const device of [undefined, PHONE]) {
-      const page = await newPage(browser, device);
+      const page = await newPage(chromium.browser, device);
       await page.context().route(`${TEXTS.webAddress}/**`, (route) => route.fulfill({ body: "elsewhere" }));
       // A mail address opens in the mail program, and its tab stays blank: what was opened is what
       // counts. Set up before the page loads, so that no act of the test counts as the player's.
@@ -134,7 +127,7 @@ describe("the About box", () => {
           return open(address, ...rest);
         };
       });
-      await showStartScreen(page, site.url);
+      await showStartScreen(page, chromium.site.url);
       const act = (selector) => (device ? page.tap(selector) : page.click(selector));
       await act("#menu-about");
       await aboutOpen(page);
@@ -143,7 +136,7 @@ describe("the About box", () => {
       await Promise.all([page.context().waitForEvent("page"), act("dialog[open] .mail-link")]);
       assert.deepEqual(await page.evaluate(() => window.opened), [TEXTS.webAddress, TEXTS.mailTo + TEXTS.mailAddress]);
       assert.deepEqual((await shown(page)).boxes, [{ about: true }]);
-      assert.equal(page.url(), site.url);
+      assert.equal(page.url(), chromium.site.url);
       await page.context().close();
     }
   });

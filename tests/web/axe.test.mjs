@@ -3,26 +3,19 @@
 
 import AxeBuilder from "@axe-core/playwright";
 import assert from "node:assert/strict";
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 
-import { DESKTOP, PHONE, launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { DESKTOP, PHONE, browserAndSite, newPage, showStartScreen } from "./chromium.mjs";
 import { tourScreens } from "./player.mjs";
 
 const GRAVE = new Set(["serious", "critical"]);
 
 describe("axe on every screen", () => {
-  let browser, site;
-  before(async () => {
-    [browser, site] = await Promise.all([launchChromium(), serveSite()]);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
+  const chromium = browserAndSite();
 
   for (const [name, device] of Object.entries({ desktop: DESKTOP, phone: PHONE })) {
     test(`finds nothing serious on a ${name}`, async () => {
-      const page = await showStartScreen(await newPage(browser, device), site.url);
+      const page = await showStartScreen(await newPage(chromium.browser, device), chromium.site.url);
       const grave = [];
       const visited = [];
       await tourScreens(page, async (screen) => {
@@ -31,7 +24,7 @@ describe("axe on every screen", () => {
         for (const { id, impact, nodes } of violations.filter((violation) => GRAVE.has(violation.impact))) {
           grave.push(`${screen}: ${impact} ${id}: ${nodes.map((node) => node.target).join(", ")}`);
         }
-      });
+      }, { tap: device.hasTouch === true });
       assert.equal(visited.length, 10);
       assert.deepEqual(grave, []);
       await page.context().close();

@@ -1,6 +1,7 @@
 // Debian's Chromium, headless, driven by playwright-core: no browser of its own is downloaded.
 // Each launch starts from a new empty profile. The flags keep it off the closed network.
 
+import { after, before } from "node:test";
 import { chromium } from "playwright-core";
 
 import { serve } from "../../web/serve.mjs";
@@ -43,6 +44,19 @@ export async function serveSite(folder = SITE) {
       return new Promise((resolve) => server.close(resolve));
     },
   };
+}
+
+// One browser and the site for the tests of a file: ready before the first, closed after the last.
+export function browserAndSite() {
+  const shared = {};
+  before(async () => {
+    [shared.browser, shared.site] = await Promise.all([launchChromium(), serveSite()]);
+  });
+  after(async () => {
+    await shared.browser?.close();
+    await shared.site?.close();
+  });
+  return shared;
 }
 
 // A tab in a context of its own.

@@ -2,9 +2,9 @@
 // each box with the game's own texts.
 
 import assert from "node:assert/strict";
-import { after, before, beforeEach, describe, test } from "node:test";
+import { beforeEach, describe, test } from "node:test";
 
-import { launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { browserAndSite, newPage, showStartScreen } from "./chromium.mjs";
 import {
   boxesOpen, rightAnswerByKeys, showsNumberAndScore, shown, startGame, topMessage, until, wrongAnswer,
 } from "./player.mjs";
@@ -32,17 +32,11 @@ function showsFirstQuestionOf(page, level) {
 }
 
 describe("the game", () => {
-  let browser, site, page;
-  before(async () => {
-    [browser, site] = await Promise.all([launchChromium(), serveSite()]);
-  });
+  const chromium = browserAndSite();
+  let page;
   beforeEach(async () => {
     await page?.context().close();
-    page = await showStartScreen(await newPage(browser), site.url);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
+    page = await showStartScreen(await newPage(chromium.browser), chromium.site.url);
   });
 
   test("starts each level by its key and by its menu, each from its own pool", async () => {

@@ -2,9 +2,9 @@
 // always in sight: Tab to the menus, markers and helps, Enter or Space to act on them.
 
 import assert from "node:assert/strict";
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 
-import { launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { browserAndSite, newPage, showStartScreen } from "./chromium.mjs";
 import { rightAnswerByKeys, showsNumberAndScore, shown, until } from "./player.mjs";
 import { TEXTS, scoreText } from "./sources.mjs";
 
@@ -33,17 +33,10 @@ function focusLook(page) {
 const SEEN = { visible: true, outline: "solid 3px" };
 
 describe("the keyboard alone", () => {
-  let browser, site;
-  before(async () => {
-    [browser, site] = await Promise.all([launchChromium(), serveSite()]);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
+  const chromium = browserAndSite();
 
   test("plays a whole game to the win, with the focus in sight", async () => {
-    const page = await showStartScreen(await newPage(browser), site.url);
+    const page = await showStartScreen(await newPage(chromium.browser), chromium.site.url);
     assert.deepEqual(await tabTo(page, "menu-game"), SEEN);
     await page.keyboard.press("Enter");
     await until(page, () => document.activeElement?.matches("#menu .item.chosen"));

@@ -6,31 +6,6 @@ import assert from "node:assert/strict";
 import { WAIT } from "./chromium.mjs";
 import { TEXTS, hintText, scoreText } from "./sources.mjs";
 
-// The least width and height of a target, in CSS pixels, for a finger.
-export const TARGET = 44;
-
-// What on the screen as it stands is too wide for the phone or too small for a finger.
-export function misfits(page) {
-  return page.evaluate((least) => {
-    const found = [];
-    const width = document.documentElement.scrollWidth;
-    if (width > innerWidth) {
-      found.push(`the page is ${width} px wide`);
-    }
-    const top = [...document.querySelectorAll("dialog[open]")].at(-1);
-    for (const target of (top ?? document).querySelectorAll("button, a, [data-target]")) {
-      const box = target.getBoundingClientRect();
-      if (box.width > 0 && (box.width < least || box.height < least)) {
-        found.push(`${target.id || target.className || target.textContent} is ${box.width} x ${box.height}`);
-      }
-      if (box.right > innerWidth || box.left < 0) {
-        found.push(`${target.id || target.className || target.textContent} stands outside the screen`);
-      }
-    }
-    return found;
-  }, TARGET);
-}
-
 // Waits until the function, run in the page with the argument, gives something true, and returns it.
 export async function until(page, check, argument) {
   return (await page.waitForFunction(check, argument, WAIT)).jsonValue();
@@ -111,49 +86,63 @@ export async function startGame(page, key = "Control+e") {
 // Another answer than the right one.
 export const wrongAnswer = (right) => (right % 4) + 1;
 
-// Walks through every screen the game has, by clicks and keys, and awaits the visit of each,
-// named, as it stands: start, the menus, a question, each kind of box, the About box, the end.
-export async function tourScreens(page, visit) {
+// Walks through every screen the game has, by clicks or by taps, and awaits the visit of each,
+// named, as it stands: the start, the menus, a question, each kind of box, the About box, the
+// end. On the way it learns the right answers by the hint code and plays one of them; the codes
+// are typed as a phone's keyboard types them when it taps.
+export async function tourScreens(page, visit, { tap = false } = {}) {
+  const act = (selector) => (tap ? page.tap(selector) : page.click(selector));
+  const type = (text) => (tap ? page.keyboard.insertText(text) : page.keyboard.type(text));
+  const menuOpen = () => until(page, () => !document.getElementById("menu").hidden);
+  const aboutOpen = () => until(page, () => document.activeElement?.matches("dialog[open].about-box .code"));
+  const closeMessage = async (left) => {
+    await act("dialog[open] .ok");
+    await boxesOpen(page, left);
+  };
+
   await visit("start");
-  await page.click("#menu-game");
-  await until(page, () => !document.getElementById("menu").hidden);
+  await act("#menu-game");
+  await menuOpen();
   await visit("game-menu");
-  await page.click("#menu .item");
+  await act("#menu .item");
   await showsNumberAndScore(page, "1.", scoreText(0));
   await visit("question");
 
-  await page.click("#hint-remove");
+  await act("#hint-remove");
   await topMessage(page);
   await visit("help-refused");
-  await page.keyboard.press("Enter");
-  await boxesOpen(page, 0);
+  await closeMessage(0);
 
-  await page.click("#menu-about");
-  await until(page, () => document.activeElement?.matches("dialog[open] .code"));
+  await act("#menu-about");
+  await aboutOpen();
   await visit("about");
-  await page.keyboard.type(TEXTS.hintCode);
-  const right = answerOfHint((await topMessage(page)).text, TEXTS.sureHint);
+  await type(TEXTS.hintCode);
+  const first = answerOfHint((await topMessage(page)).text, TEXTS.sureHint);
   await visit("hint");
-  await page.keyboard.press("Enter");
-  await page.keyboard.press("Escape");
+  await closeMessage(1);
+  await act("dialog[open] .rules");
   await boxesOpen(page, 0);
+  await act(`#marker-${first}`);
+  await showsNumberAndScore(page, "2.", scoreText(10));
 
-  await page.click("#window-menu");
-  await until(page, () => !document.getElementById("menu").hidden);
+  await act("#window-menu");
+  await menuOpen();
   await visit("window-menu");
-  await page.click("#menu .item");
-  await until(page, () => document.activeElement?.matches("dialog[open] .code"));
-  await page.keyboard.type(TEXTS.secretDoorCode);
-  await page.keyboard.press("Escape");
+  await act("#menu .item");
+  await aboutOpen();
+  await type(TEXTS.hintCode);
+  const second = answerOfHint((await topMessage(page)).text, TEXTS.cautiousHint);
+  await closeMessage(1);
+  await type(TEXTS.secretDoorCode);
+  await act("dialog[open] .thanks");
   await topMessage(page);
   await visit("secret-door");
-  await page.keyboard.press("Enter");
-  await boxesOpen(page, 0);
+  await closeMessage(0);
 
-  await page.keyboard.press(TEXTS.letters[wrongAnswer(right) - 1]);
+  await act(`#marker-${wrongAnswer(second)}`);
   await topMessage(page);
   await visit("wrong");
-  await page.keyboard.press("Enter");
+  await closeMessage(0);
   await until(page, (question) => document.getElementById("question").textContent === question, TEXTS.endQuestion);
   await visit("end");
 }

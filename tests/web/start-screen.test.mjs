@@ -2,23 +2,19 @@
 // write them; the window's own texts; the clock; and what the site serves.
 
 import assert from "node:assert/strict";
-import { after, before, describe, test } from "node:test";
+import { before, describe, test } from "node:test";
 
-import { launchChromium, newPage, serveSite, showStartScreen } from "./chromium.mjs";
+import { browserAndSite, newPage, showStartScreen } from "./chromium.mjs";
 import { shown, until } from "./player.mjs";
 import { TEXTS } from "./sources.mjs";
 
 const SECONDS_PER_DAY = 86_400;
 
 describe("the start screen", () => {
-  let browser, site, page;
+  const chromium = browserAndSite();
+  let page;
   before(async () => {
-    [browser, site] = await Promise.all([launchChromium(), serveSite()]);
-    page = await showStartScreen(await newPage(browser), site.url);
-  });
-  after(async () => {
-    await browser?.close();
-    await site?.close();
+    page = await showStartScreen(await newPage(chromium.browser), chromium.site.url);
   });
 
   test("shows the start question and answers of the engine's sources, and no number or score", async () => {
@@ -51,7 +47,7 @@ describe("the start screen", () => {
   });
 
   test("serves the module as application/wasm, asking the page for the calendar clock alone, and the icons as PNG", async () => {
-    const type = async (path) => (await fetch(new URL(path, site.url))).headers.get("content-type");
+    const type = async (path) => (await fetch(new URL(path, chromium.site.url))).headers.get("content-type");
     assert.equal(await type("mendo.wasm"), "application/wasm");
     const imports = await page.evaluate(async () =>
       WebAssembly.Module.imports(await WebAssembly.compileStreaming(fetch("mendo.wasm"))));
