@@ -97,7 +97,7 @@ describe("the About box", () => {
     await page.context().close();
   });
 
-  test("closes one box for each Esc, and takes a Backspace in the code", async () => {
+  test("closes one box for each Esc or close request of the system, and takes a Backspace in the code", async () => {
     const page = await open();
     await page.keyboard.press("Alt+a");
     await aboutOpen(page);
@@ -110,6 +110,19 @@ describe("the About box", () => {
     assert.deepEqual((await shown(page)).boxes, [{ about: true }]);
     await page.keyboard.press("Escape");
     await boxesOpen(page, 0);
+
+    // A phone's back gesture asks the dialog on top to close, as this call does.
+    await page.keyboard.press("Alt+a");
+    await aboutOpen(page);
+    await page.keyboard.type(TEXTS.hintCode);
+    await topMessage(page);
+    await page.evaluate(() => [...document.querySelectorAll("dialog[open]")].at(-1).requestClose());
+    await aboutOpen(page);
+    assert.deepEqual((await shown(page)).boxes, [{ about: true }]);
+    await page.evaluate(() => document.querySelector("dialog[open]").requestClose());
+    await boxesOpen(page, 0);
+    await page.keyboard.type(TEXTS.hintCode);
+    assert.deepEqual((await shown(page)).boxes, [], "the About box is closed in the game too");
     await page.context().close();
   });
 
