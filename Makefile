@@ -8,7 +8,7 @@
 .PHONY: play terminal web test bench reproduce fuzz coverage native windows fuzzer site packages clean
 
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
-	libncurses-dev tmux
+	libncurses-dev tmux man-db groff-base
 FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
 # A whole game is some 30 bytes; longer inputs only play more games more slowly.

@@ -1,6 +1,6 @@
 #include "about/AboutTexts.h"
 
-const char kCaptionBlock[] = "Mendo\nверсия 1.81\nвикторина в три нива";
+const char kCaptionBlock[] = "Mendo\nверсия " MENDO_VERSION "\nвикторина в три нива";
 const char kRules[] =
     "Имате 25 въпроса. \nБутонът \"-10\" премахва 1 грешен отговор и 10 точки от актива Ви.\n"
     " Бутонът \"-50\" Ви посочва верният отговор срещу 50 т.";

@@ -3,6 +3,7 @@
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <climits>
 #include <cstring>
 #include <cwchar>
 #include <vector>
@@ -113,4 +114,15 @@ bool LocaleShowsCyrillic() {
     Converter converter(nl_langinfo(CODESET), kGameCharset);
     std::size_t filled = 0;
     return converter.Ready() && converter.Convert(letters, sizeof letters, out.data(), out.size(), filled);
+}
+
+bool LocaleShows(const std::wstring& characters) {
+    for (wchar_t character : characters) {
+        char bytes[MB_LEN_MAX];
+        std::mbstate_t state{};
+        if (std::wcrtomb(bytes, character, &state) == static_cast<std::size_t>(-1)) {
+            return false;
+        }
+    }
+    return true;
 }

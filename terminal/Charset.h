@@ -15,3 +15,6 @@ std::wstring FromLocale(const char* text);
 
 // Whether the character set of the locale in force can show every Cyrillic letter the game has.
 bool LocaleShowsCyrillic();
+
+// Whether the character set of the locale in force has every one of the characters.
+bool LocaleShows(const std::wstring& characters);

@@ -88,7 +88,7 @@ void Frontend::OnResize() {
     if (tooSmall) {
         m_view.Remove();
         m_layers.clear();
-        const std::wstring size = std::to_wstring(COLS) + L" x " + std::to_wstring(LINES);
+        const std::wstring size = std::to_wstring(COLS) + kNoBreakSpace + L"x" + kNoBreakSpace + std::to_wstring(LINES);
         const Rect terminal = {0, 0, LINES, COLS};
         const Canvas canvas = m_tooSmall.emplace(terminal).Surface();
         canvas.Fill(terminal, Ink::Game);

@@ -15,9 +15,11 @@ enum class Ink {
     Stop,        // the stop mark of "WRONG!!!"
     About,       // the About box, on a light background
     Link,        // the About box's links, blue
+    Question,    // the question: the game's colours, bold, underlined, and italic where the terminal has it
 };
 
-// Chooses the colours once the terminal is set up: 256 colours, 8 colours, or none.
+// Chooses the colours once the terminal is set up: 256 colours, 8 colours, or none, as on a
+// monochrome terminal when the NO_COLOR variable is set and not empty.
 void SetUpInks();
 
 attr_t InkOf(Ink ink);

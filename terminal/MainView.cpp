@@ -116,6 +116,11 @@ std::wstring Wide(const std::string& text) {
     return ToWide(text.c_str());
 }
 
+// The scale's lines, one a row beside the gauge from its top.
+std::vector<std::wstring> ScaleLines() {
+    return WrapWords(ToWide(MENDO_RANK_SCALE), kScreenColumns - kScaleColumn);
+}
+
 // Whether the text to show differs from the one drawn, which it then becomes.
 template <typename Value>
 bool Follow(Value& drawn, const Value& shown) {
@@ -145,6 +150,17 @@ std::wstring MainView::TitleShown(MenuTitle title) {
     return Find(TitleTarget(title))->text;
 }
 
+std::vector<Rect> MainView::ScaleLabels() {
+    std::vector<Rect> labels;
+    const std::vector<std::wstring> scale = ScaleLines();
+    for (std::size_t i = 0; i < scale.size(); ++i) {
+        if (!scale[i].empty()) {
+            labels.push_back({kGauge.y + 1 + static_cast<int>(i), kScaleColumn, 1, CellWidth(scale[i])});
+        }
+    }
+    return labels;
+}
+
 Rect MainView::RightOfAnswers() {
     return {0, kRightOfAnswers, kScreenLines, kScreenColumns - kRightOfAnswers};
 }
@@ -162,7 +178,7 @@ void MainView::DrawFrame() {
         canvas.PutCharacters(kAnswerRows[k], kLetterColumn, std::wstring(1, static_cast<wchar_t>(L'A' + k)), Ink::Game);
     }
     canvas.Frame(kGauge, Ink::Game);
-    const std::vector<std::wstring> scale = WrapWords(ToWide(MENDO_RANK_SCALE), kScreenColumns - kScaleColumn);
+    const std::vector<std::wstring> scale = ScaleLines();
     for (std::size_t i = 0; i < scale.size(); ++i) {
         canvas.PutCharacters(kGauge.y + 1 + static_cast<int>(i), kScaleColumn, scale[i], Ink::Game);
     }
@@ -172,7 +188,13 @@ void MainView::DrawQuestion(const std::string& question) {
     std::vector<std::wstring> lines = WrapWords(Wide(question), kQuestionWidth);
     lines.resize(kQuestionLines);
     for (int i = 0; i < kQuestionLines; ++i) {
-        Surface().PutText(kQuestionRow + i, kQuestionColumn, lines[i], kQuestionWidth, Ink::Game, Align::Centre);
+        // Emphasis under the words only: the blanks around them stay plain.
+        std::wstring& line = lines[i];
+        line.erase(line.find_last_not_of(L' ') + 1);
+        line.erase(0, line.find_first_not_of(L' '));
+        const int row = kQuestionRow + i;
+        Surface().PutText(row, kQuestionColumn, L"", kQuestionWidth, Ink::Game);
+        Surface().PutCharacters(row, kQuestionColumn + (kQuestionWidth - CellWidth(line)) / 2, line, Ink::Question);
     }
 }
 
@@ -185,10 +207,20 @@ void MainView::DrawMarker(int k, bool pressed) {
 }
 
 void MainView::DrawGauge(int rank) {
-    const int filled = rank <= kRankLowest ? 0 : (rank - kRankLowest) * kGaugeRows / (kRankHighest - kRankLowest);
+    // As the window's gauge fills: in proportion over its range, in eighths of a row where the
+    // terminal's characters have them.
+    const std::wstring column =
+        FilledColumn(rank - kRankLowest, kRankHighest - kRankLowest, kGaugeRows, LocaleShows(kBlocks));
+    const int width = kGauge.columns - 2;
     for (int row = 0; row < kGaugeRows; ++row) {
-        const bool full = kGaugeRows - row <= filled;
-        Surface().PutText(kGauge.y + 1 + row, kGauge.x + 1, L"", kGauge.columns - 2, full ? Ink::Gauge : Ink::Game);
+        // A full cell is the filled part's own colour; a part of one is drawn in it on the empty part's.
+        const wchar_t cell = column[row];
+        const int y = kGauge.y + 1 + row;
+        if (cell == kFullBlock) {
+            Surface().PutText(y, kGauge.x + 1, L"", width, Ink::Gauge);
+        } else {
+            Surface().PutCharacters(y, kGauge.x + 1, std::wstring(width, cell), Ink::Game);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "play/MainScreen.h"
 #include "play/Menus.h"
@@ -28,6 +29,8 @@ public:
     // The screen right of the longest answer there can be: a box standing there leaves every
     // answer whole.
     static Rect RightOfAnswers();
+    // Where the labels of the gauge's scale stand, "<--genius" and the others.
+    static std::vector<Rect> ScaleLabels();
 
 private:
     Canvas Surface() const { return m_panel->Surface(); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "terminal/MainView.h"
 #include "terminal/TextLayout.h"
 
 namespace {
@@ -16,9 +17,44 @@ constexpr int kTextWidth = 56;  // longer texts wrap
 constexpr int kLeastWidth = 24;
 static_assert(kTextWidth + kStopMarkWidth + 3 * kMargin + 2 <= kScreenColumns, "a box fits the screen");
 
-// Where a box of the width stands centred over the area, or over the screen if it is too narrow.
-int CentredColumn(int columns, const Rect& area) {
-    return columns <= area.columns ? area.x + (area.columns - columns) / 2 : (kScreenColumns - columns) / 2;
+// Whether the box covers a part of a label of the gauge's scale and leaves the rest beside it.
+bool CutsALabel(const Rect& box) {
+    for (const Rect& label : MainView::ScaleLabels()) {
+        const bool besideRow = label.y >= box.y && label.y < box.y + box.lines;
+        const bool touches = label.x < box.x + box.columns && box.x < label.x + label.columns;
+        const bool covers = box.x <= label.x && label.x + label.columns <= box.x + box.columns;
+        if (besideRow && touches && !covers) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The column between the first and the last nearest to their middle where the box cuts no
+// label, -1 if there is none.
+int ColumnAcross(Rect box, int first, int last) {
+    const int middle = first + (last - first) / 2;
+    for (int distance = 0; middle - distance >= first || middle + distance <= last; ++distance) {
+        for (const int x : {middle - distance, middle + distance}) {
+            box.x = x;
+            if (x >= first && x <= last && !CutsALabel(box)) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
+// Where a box stands across the area, or across the screen if it is too narrow or every place
+// in it would cut a label.
+int BoxColumn(const Rect& box, const Rect& area) {
+    const int inArea =
+        box.columns <= area.columns ? ColumnAcross(box, area.x, area.x + area.columns - box.columns) : -1;
+    if (inArea >= 0) {
+        return inArea;
+    }
+    const int onScreen = ColumnAcross(box, 0, kScreenColumns - box.columns);
+    return onScreen >= 0 ? onScreen : (kScreenColumns - box.columns) / 2;
 }
 
 }  // namespace
@@ -34,7 +70,8 @@ BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIc
     const int inner = std::max({kLeastWidth, markWidth + textWidth + 2 * kMargin, CellWidth(caption) + kMargin});
     const int columns = std::min(inner + 2, kScreenColumns);
     const int lines = static_cast<int>(layout.lines.size()) + 5;  // caption, blank, text, blank, OK, frame
-    layout.box = {(kScreenLines - lines) / 2, CentredColumn(columns, area), lines, columns};
+    layout.box = {(kScreenLines - lines) / 2, 0, lines, columns};
+    layout.box.x = BoxColumn(layout.box, area);
     layout.textRow = layout.box.y + 2;
     const int contentColumn = layout.box.x + 1 + (inner - markWidth - textWidth) / 2;
     layout.stopMark = {layout.textRow, contentColumn, 1, icon == BoxIcon::Stop ? kStopMarkWidth : 0};

@@ -18,7 +18,8 @@ struct BoxLayout {
 };
 
 // The box centred on the screen's height, and across the area where it fits in it, across the
-// whole screen where it does not.
+// whole screen where it does not: as near the middle as leaves no label of the gauge's scale cut,
+// each covered whole or not at all.
 BoxLayout LayOutBox(const std::wstring& text, const std::wstring& caption, BoxIcon icon, const Rect& area);
 
 // A message box with its caption, its text, the stop mark if asked, and an OK button.

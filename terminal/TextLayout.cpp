@@ -1,5 +1,6 @@
 #include "terminal/TextLayout.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -60,7 +61,32 @@ std::vector<std::wstring> WrapWords(const std::wstring& text, int width) {
         } while (!paragraph.empty());
         start = end + 1;
     }
+    for (std::wstring& line : lines) {
+        std::replace(line.begin(), line.end(), kNoBreakSpace, L' ');
+    }
     return lines;
+}
+
+std::wstring FilledColumn(int part, int whole, int rows, bool eighths) {
+    const int steps = eighths ? kEighths : 1;
+    const int units = rows * steps;
+    part = std::clamp(part, 0, whole);
+    // The nearest unit, but never empty above nothing or full below the whole.
+    int filled = (2 * part * units + whole) / (2 * whole);
+    if (part > 0) {
+        filled = std::max(filled, 1);
+    }
+    if (part < whole) {
+        filled = std::min(filled, units - 1);
+    }
+    std::wstring column(rows, L' ');
+    for (int row = 0; row < rows; ++row) {
+        const int inCell = std::clamp(filled - (rows - 1 - row) * steps, 0, steps);
+        if (inCell > 0) {
+            column[row] = eighths ? kBlocks[inCell - 1] : kFullBlock;
+        }
+    }
+    return column;
 }
 
 std::wstring ExpandTabs(const std::wstring& text) {

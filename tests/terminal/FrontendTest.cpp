@@ -298,7 +298,7 @@ TEST_F(TerminalFrontendTest, TheHintCodeShowsTheLetterWithEveryRuleOfTheTypedTex
     events.Click(1, 9).Then([&] {
         EXPECT_TRUE(Shows(L"http://mendo.test"));
         EXPECT_TRUE(Shows(L"hi@mendo.test"));
-        EXPECT_TRUE(Shows(L"версия 1.81"));
+        EXPECT_TRUE(Shows(L"версия " MENDO_VERSION));
         EXPECT_TRUE(Shows(L"Имате 25 въпроса."));
         EXPECT_TRUE(Shows(L"За направата на тази игра искам да благодаря на мене, щото съм си аз!!!"));
         const AboutLayout about = LayOutAbout();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +79,15 @@ protected:
         EXPECT_EQ(event.kind, EventKind::Key);
         EXPECT_EQ(event.key, key);
         EXPECT_TRUE(event.isFunctionKey);
+    }
+
+    // Reads for the while, in which only ticks may come.
+    void ExpectNothingFor(std::chrono::milliseconds span) {
+        const auto end = std::chrono::steady_clock::now() + span;
+        while (std::chrono::steady_clock::now() < end) {
+            const Event event = m_events->Next();
+            EXPECT_EQ(event.kind, EventKind::Tick) << "key " << event.key;
+        }
     }
 
     void ExpectMouse(MouseAction action, int y, int x) {
@@ -170,6 +180,52 @@ TEST_F(TerminalEventsTest, APressAndItsReleaseInOneReadAreBothTaken) {
     // Other buttons, the wheel and motion are not the game's.
     Send("\x1b[<2;6;4M\x1b[<64;6;4M\x1b[<32;6;4M\x1b[M\"%$z");
     ExpectKey(L'z');
+}
+
+TEST_F(TerminalEventsTest, StringsThatTerminalsSendAreDroppedWholeAndTheKeyAfterEachIsTaken) {
+    // Each with a letter, a "1" or a "5" in it: an APC; colour replies (OSC) ended by a bell and by
+    // the string terminator; a setting's reply (DCS); a privacy message (PM); a start of string (SOS).
+    Send("\x1b_apc\x1b\\z");
+    Send("\x1b]11;rgb:0/0/0\x07y");
+    Send("\x1b]10;rgb:ffff/ffff/ffff\x1b\\x");
+    Send("\x1bP1$r0;1m\x1b\\w");
+    Send("\x1b^pm 15 ab\x1b\\v");
+    Send("\x1bXsos 15 cd\x1b\\u");
+    for (const wchar_t key : {L'z', L'y', L'x', L'w', L'v', L'u'}) {
+        ExpectKey(key);
+    }
+    // Cancel breaks a string off; so does a key's sequence, which stays a key.
+    Send("\x1bPabc\x18t\x1b]2;title 1\x1bOA");
+    ExpectKey(L't');
+    ExpectFunctionKey(KEY_UP);
+}
+
+TEST_F(TerminalEventsTest, AStringsIntroducerAloneIsAltWithAKey) {
+    Send("\x1bP");
+    ExpectKey(L'P', true);
+    Send("\x1b_");
+    ExpectKey(L'_', true);
+    Send("a");
+    ExpectKey(L'a');
+}
+
+TEST_F(TerminalEventsTest, APasteOrAStringThatNeverEndsGivesUpAfterItsLastByte) {
+    constexpr std::chrono::milliseconds kGiveUp = TerminalEvents::kUnclosedGiveUp;
+    constexpr std::chrono::milliseconds kLate(300);  // a tick and more
+    Send("\x1b[200~ab");
+    ExpectNothingFor(kGiveUp / 2);
+    Send("c");
+    // Longer than the give-up time since the paste began, not since its last byte.
+    ExpectNothingFor(kGiveUp * 3 / 4);
+    Send("d");
+    ExpectNothingFor(kGiveUp + kLate);
+    Send("e");
+    ExpectKey(L'e');
+
+    Send("\x1b]11;rgb:1111");
+    ExpectNothingFor(kGiveUp + kLate);
+    Send("f");
+    ExpectKey(L'f');
 }
 
 TEST_F(TerminalEventsTest, TheTerminalGoneEndsTheGame) {

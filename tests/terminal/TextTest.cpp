@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <string>
 
 #include "terminal/Charset.h"
@@ -90,7 +91,8 @@ TEST_F(TerminalTextTest, AGameBoxStandsRightOfTheLongestAnswerWhereItFitsAndMidS
     EXPECT_EQ(right.x, 9 + kAnswerSize - 1) << "answers start at column 9";
     EXPECT_EQ(right.x + right.columns, 80);
     const BoxLayout wrong = LayOutBox(L"WRONG!!!", L"ERROR", BoxIcon::Stop, right);
-    EXPECT_EQ((wrong.box.x - right.x) * 2 + wrong.box.columns, right.columns);
+    EXPECT_GE(wrong.box.x, right.x);
+    EXPECT_LE(wrong.box.x + wrong.box.columns, 80);
     EXPECT_EQ(wrong.box.y * 2 + wrong.box.lines, 24);
     EXPECT_GT(wrong.stopMark.columns, 0);
     EXPECT_EQ(wrong.stopMark.y, wrong.textRow);
@@ -111,6 +113,70 @@ TEST_F(TerminalTextTest, AGameBoxStandsRightOfTheLongestAnswerWhereItFitsAndMidS
     EXPECT_LE(longText.box.columns, 80);
     EXPECT_EQ(longText.lines.size(), 3u);
     EXPECT_EQ(longText.textRow + 2, longText.okButton.y - 2) << "three lines of text, a blank line, then OK";
+}
+
+TEST_F(TerminalTextTest, ABoxCoversALabelOfTheGaugesScaleWholeOrNotAtAll) {
+    const std::vector<Rect> labels = MainView::ScaleLabels();
+    ASSERT_EQ(labels.size(), 5u);
+    EXPECT_EQ(labels[0].columns, 9) << "<--genius";
+    EXPECT_EQ(labels[1].columns, 13) << "<--very smart";
+    const std::wstring texts[] = {L"WRONG!!!",
+                                  L"Мисля, че не си платежоспособен!",
+                                  L"А точките аз ли да ти ги спечеля?!?",
+                                  L"Свърши се тя... стига ти за тази игра",
+                                  L"Сигурен съм, че е (A)",
+                                  L"Are you idiot?!?"};
+    for (const Rect& area : {MainView::RightOfAnswers(), kWholeScreen}) {
+        for (const std::wstring& text : texts) {
+            const Rect box = LayOutBox(text, L"mendo", BoxIcon::Stop, area).box;
+            for (const Rect& label : labels) {
+                if (label.y < box.y || label.y >= box.y + box.lines) {
+                    continue;
+                }
+                const bool apart = box.x + box.columns <= label.x || label.x + label.columns <= box.x;
+                const bool covered = box.x <= label.x && label.x + label.columns <= box.x + box.columns;
+                EXPECT_TRUE(apart || covered)
+                    << "the label at row " << label.y << " beside a box at " << box.x << " of " << box.columns;
+            }
+        }
+    }
+    // Centred right of the answers, the box of "WRONG!!!" would end in the middle of the labels.
+    const Rect right = MainView::RightOfAnswers();
+    const Rect wrong = LayOutBox(L"WRONG!!!", L"ERROR", BoxIcon::Stop, right).box;
+    EXPECT_LE(std::abs((wrong.x - right.x) * 2 + wrong.columns - right.columns), 2 * 8) << "still near the middle";
+}
+
+TEST_F(TerminalTextTest, AFigureWithNoBreakSpacesStaysWholeAndShowsBlanks) {
+    const std::wstring before = L"Mendo needs a terminal of at least 80 x 24 characters; this one is ";
+    const std::wstring figure = std::wstring(L"70") + kNoBreakSpace + L"x" + kNoBreakSpace + L"20";
+    const std::vector<std::wstring> plain = WrapWords(before + L"70 x 20.", 70);
+    ASSERT_EQ(plain.size(), 2u);
+    EXPECT_EQ(plain[1], L"x 20.") << "a blank breaks the figure";
+    const std::vector<std::wstring> joined = WrapWords(before + figure + L".", 70);
+    EXPECT_EQ(joined, (std::vector<std::wstring>{before.substr(0, before.size() - 1), L"70 x 20."}));
+    EXPECT_EQ(WrapWords(figure, 3), (std::vector<std::wstring>{L"70 ", L"x 2", L"0"})) << "cut where nothing else fits";
+}
+
+TEST_F(TerminalTextTest, TheGaugeFillsInProportionInEighthsWhereTheyShowAndInWholeCellsElsewhere) {
+    const std::wstring empty(10, L' ');
+    const auto withBottom = [&](const std::wstring& bottom) { return empty.substr(bottom.size()) + bottom; };
+    // The window's gauge runs over 24 steps, from 1 to 25 (10 points each): eighths of ten rows are 80.
+    EXPECT_EQ(FilledColumn(0, 24, 10, true), empty);
+    EXPECT_EQ(FilledColumn(-1, 24, 10, true), empty);
+    EXPECT_EQ(FilledColumn(1, 24, 10, true), withBottom(L"\u2583")) << "20 points: 3 of 80 eighths";
+    EXPECT_EQ(FilledColumn(2, 24, 10, true), withBottom(L"\u2587")) << "30 points: 7 of 80";
+    EXPECT_EQ(FilledColumn(3, 24, 10, true), withBottom(L"\u2582\u2588")) << "40 points: 10 of 80";
+    EXPECT_EQ(FilledColumn(12, 24, 10, true), withBottom(L"\u2588\u2588\u2588\u2588\u2588"));
+    EXPECT_EQ(FilledColumn(23, 24, 10, true), L"\u2585" + std::wstring(9, kFullBlock)) << "77 of 80";
+    EXPECT_EQ(FilledColumn(24, 24, 10, true), std::wstring(10, kFullBlock));
+    EXPECT_EQ(FilledColumn(1, 24, 10, false), withBottom(L"\u2588")) << "anything shows";
+    EXPECT_EQ(FilledColumn(12, 24, 10, false), withBottom(std::wstring(5, kFullBlock)));
+    EXPECT_EQ(FilledColumn(23, 24, 10, false), L" " + std::wstring(9, kFullBlock)) << "only the whole is full";
+
+    EXPECT_TRUE(LocaleShows(kBlocks));
+    std::setlocale(LC_ALL, "C");
+    EXPECT_FALSE(LocaleShows(kBlocks));
+    EXPECT_TRUE(LocaleShows(L"plain"));
 }
 
 TEST_F(TerminalTextTest, TheProgramsNameComesInTheLocalesCharacterSet) {

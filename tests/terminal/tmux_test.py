@@ -4,17 +4,24 @@ with capture-pane. Every wait is bounded and ends on what the screen shows.
 
 Usage: tmux_test.py PROGRAM [unittest arguments]
 """
+import fcntl
 import os
+import pty
 import re
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
+import termios
 import time
 import unittest
 
 PROGRAM = ""
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+with open(os.path.join(SOURCE, "VERSION")) as version_file:
+    VERSION = version_file.read().strip()
 WAIT_SECONDS = 10
 POLL_SECONDS = 0.02
 
@@ -37,6 +44,7 @@ CAUTIOUS_HINT = re.compile(r"Най-вероятно е \(([A-D?])\)")
 LAUNCHER = """#!/bin/sh
 # Records the terminal's modes before and after the game, and how the game ended.
 cd "$(dirname "$0")"
+ulimit -c 0
 stty -g > before
 sh -c 'echo $$ > pid; exec "$0"' "$1"
 echo $? > status
@@ -45,11 +53,94 @@ exec sleep 3600
 """
 
 
+SHELL_START = "stty -g > before; sh -c 'echo $$ > pid; exec \"$0\"' %s"
+SHELL_END = "echo $? > status; stty -g > after"
+
+# The attributes of a cell as capture-pane -e shows them; colours are numbers, None the default.
+PLAIN = {"fg": None, "bg": None, "bold": False, "italic": False, "underline": False, "reverse": False}
+SGR = re.compile(r"\x1b\[([0-9;]*)m")
+SGR_ON = {1: "bold", 3: "italic", 4: "underline", 7: "reverse"}
+SGR_OFF = {22: ("bold",), 23: ("italic",), 24: ("underline",), 27: ("reverse",)}
+
+
+def apply_sgr(style, parameters):
+    style = dict(style)
+    codes = [int(code) if code else 0 for code in parameters.split(";")]
+    i = 0
+    while i < len(codes):
+        code = codes[i]
+        if code == 0:
+            style = dict(PLAIN)
+        elif code in SGR_ON:
+            style[SGR_ON[code]] = True
+        elif code in SGR_OFF:
+            style.update((name, False) for name in SGR_OFF[code])
+        elif code in (38, 48) and codes[i + 1:i + 2] == [5]:
+            style["fg" if code == 38 else "bg"] = codes[i + 2]
+            i += 2
+        elif code in (39, 49):
+            style["fg" if code == 39 else "bg"] = None
+        elif 30 <= code <= 37 or 90 <= code <= 97:
+            style["fg"] = code % 10 + (8 if code >= 90 else 0)
+        elif 40 <= code <= 47 or 100 <= code <= 107:
+            style["bg"] = code % 10 + (8 if code >= 100 else 0)
+        i += 1
+    return style
+
+
+def styled_rows(capture):
+    """The cells of a capture with attributes, row by row: (character, style) each. Attributes carry
+    over from one row to the next, as capture-pane -e writes them."""
+    style = dict(PLAIN)
+    rows = []
+    for line in capture.split("\n"):
+        cells = []
+        for piece in re.split(r"(\x1b\[[0-9;]*m)", line):
+            match = SGR.fullmatch(piece)
+            if match:
+                style = apply_sgr(style, match.group(1))
+            else:
+                cells.extend((character, style) for character in piece)
+        rows.append(cells)
+    return rows
+
+
+def run_in_pty(arguments, **environment):
+    """The program with a pseudo-terminal of 80 x 24 as its input and output, and a variable set to
+    None left out: its status, its stderr, and what it wrote to the terminal."""
+    variables = dict(os.environ, LC_ALL="C.UTF-8", TERM="xterm-256color")
+    variables.update(environment)
+    variables = {name: value for name, value in variables.items() if value is not None}
+    player, terminal = pty.openpty()
+    fcntl.ioctl(terminal, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 80, 0, 0))
+    modes = termios.tcgetattr(terminal)
+    try:
+        run = subprocess.run([PROGRAM] + arguments, stdin=terminal, stdout=terminal, stderr=subprocess.PIPE,
+                             env=variables, text=True, timeout=WAIT_SECONDS)
+        unchanged = termios.tcgetattr(terminal) == modes
+    finally:
+        os.close(terminal)
+    shown = b""
+    os.set_blocking(player, False)
+    try:
+        while True:
+            piece = os.read(player, 65536)
+            if not piece:
+                break
+            shown += piece
+    except OSError:
+        pass
+    os.close(player)
+    return run.returncode, run.stderr, shown if unchanged else b"(the terminal's modes changed)" + shown
+
+
 class GameInTmux:
     """One run of the game in a private tmux server."""
 
-    def __init__(self, locale="C.UTF-8", name=None):
-        """The program starts under its own name, or under another through a link."""
+    def __init__(self, locale="C.UTF-8", name=None, term="tmux-256color", environment=(), shell=False):
+        """The program starts under its own name, or under another through a link, with TERM and the
+        other variables given and no NO_COLOR unless given. It starts alone, or from an interactive
+        shell with job control as a player starts it."""
         self.folder = tempfile.mkdtemp(prefix="mendo-tmux-")
         program = PROGRAM
         if name is not None:
@@ -60,12 +151,22 @@ class GameInTmux:
         with open(launcher, "w") as file:
             file.write(LAUNCHER)
         os.chmod(launcher, 0o755)
-        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80", "-y", "24", "-e", "LC_ALL=" + locale,
-                  "-e", "TERM=tmux-256color", launcher, program)
-        self.tmux("set-option", "-g", "default-terminal", "tmux-256color")
-        self.wait_for_file("pid")
-        with open(os.path.join(self.folder, "pid")) as file:
-            self.pid = int(file.read())
+        # tmux sets TERM in a new pane itself; env sets it after.
+        variables = ["env", "-u", "NO_COLOR", "TERM=" + term] + ["%s=%s" % pair for pair in environment]
+        command = variables + (["PS1=$ ", "ENV=", "dash", "-i"] if shell else [launcher, program])
+        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80", "-y", "24", "-c", self.folder,
+                  "-e", "LC_ALL=" + locale, *command)
+        try:
+            self.tmux("set-option", "-g", "default-terminal", "tmux-256color")
+            if shell:
+                self.wait_until(lambda: self.screen().startswith("$"), "the shell's prompt")
+                self.text(SHELL_START % program)
+                self.keys("Enter")
+            self.pid = int(self.wait_for_file("pid"))
+        except BaseException:
+            # No one else will close what did not start.
+            self.close()
+            raise
 
     def close(self):
         subprocess.run(["tmux", "-L", self.socket, "kill-server"], capture_output=True)
@@ -101,6 +202,23 @@ class GameInTmux:
 
     def screen(self):
         return self.tmux("capture-pane", "-p")
+
+    def styles(self):
+        """The screen's cells with their attributes, row by row."""
+        return (styled_rows(self.tmux("capture-pane", "-p", "-e")) + [[]] * 24)[:24]
+
+    def stopped(self):
+        with open("/proc/%d/stat" % self.pid) as file:
+            return file.read().rsplit(")", 1)[1].split()[0] == "T"
+
+    def shell(self, command, result):
+        """Types a command at the shell's prompt and waits for the file it writes."""
+        path = os.path.join(self.folder, result)
+        if os.path.exists(path):
+            os.remove(path)
+        self.text(command)
+        self.keys("Enter")
+        return self.wait_for_file(result)
 
     def rows(self):
         return (self.screen().split("\n") + [""] * 24)[:24]
@@ -357,7 +475,7 @@ class AboutBoxes(TmuxTest):
         game.wait_for("About Mendo...")
         game.click(4, 4)
         screen = game.wait_for("http://mendo.test")
-        for text in ("hi@mendo.test", "версия 1.81", "Имате 25 въпроса.", "щото съм си аз!!!"):
+        for text in ("hi@mendo.test", "версия " + VERSION, "Имате 25 въпроса.", "щото съм си аз!!!"):
             self.assertIn(text, screen)
         game.text("3907")
         game.keys("Escape")
@@ -392,9 +510,11 @@ class Resize(TmuxTest):
         game.keys("C-e")
         game.wait_for("точки:  0")
         easy = game.rows()[3]
-        game.tmux("resize-window", "-x", "60", "-y", "20")
+        game.tmux("resize-window", "-x", "70", "-y", "20")
         game.wait_for("at least 80 x 24")
-        self.assertIn("60 x 20", game.screen().replace("\n", " "))
+        self.assertIn("70 x 20", game.screen(), "the figure whole on one line")
+        game.tmux("resize-window", "-x", "60", "-y", "20")
+        game.wait_for("60 x 20")
         game.keys("C-h")
         game.tmux("resize-window", "-x", "80", "-y", "24")
         game.wait_until(lambda: "Velt's Mendo" in game.rows()[0] and "точки:  0" in game.rows()[21],
@@ -446,6 +566,14 @@ class ExitWays(unittest.TestCase):
                 number = getattr(signal, name)
                 self.check_exit(lambda game: os.kill(game.pid, number), 128 + number)
 
+    def test_every_other_signal_that_ends_programs(self):
+        """Those that end it plainly, one real-time signal among them, and those that dump core,
+        after which the game cannot go on: the terminal is put back, then the signal ends the game."""
+        for name in ("SIGQUIT", "SIGUSR1", "SIGUSR2", "SIGALRM", "SIGPIPE", "SIGRTMIN", "SIGSEGV", "SIGABRT"):
+            with self.subTest(name):
+                number = int(getattr(signal, name))
+                self.check_exit(lambda game: os.kill(game.pid, number), 128 + number)
+
     def test_c_locale_is_refused_plainly(self):
         run = subprocess.run([PROGRAM], env=dict(os.environ, LC_ALL="C"), capture_output=True, text=True,
                              timeout=WAIT_SECONDS)
@@ -456,6 +584,205 @@ class ExitWays(unittest.TestCase):
                                  text=True, timeout=WAIT_SECONDS)
         self.assertEqual(unnamed.returncode, 2)
         self.assertTrue(unnamed.stderr.startswith("mendo: "), unnamed.stderr)
+
+
+class Options(unittest.TestCase):
+    def run_program(self, *arguments, **environment):
+        """Without a terminal, as in "mendo --help | cat"."""
+        return subprocess.run([PROGRAM] + list(arguments), env=dict(os.environ, **environment),
+                              stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=WAIT_SECONDS)
+
+    def test_help_and_version_before_any_check(self):
+        for locale in ("C.UTF-8", "C", "xx_YY.UTF-8"):
+            for option in ("--help", "-h"):
+                with self.subTest(option, locale=locale):
+                    run = self.run_program(option, LC_ALL=locale)
+                    self.assertEqual((run.returncode, run.stderr), (0, ""))
+                    self.assertTrue(run.stdout.startswith("Usage: mendo [-h | --help] [-V | --version]\n"),
+                                    run.stdout)
+                    for text in ("trivia game in Bulgarian", "A to D answer", "Ctrl+Z", "Ctrl+C",
+                                 "Cyrillic letters", "LC_ALL=C.UTF-8 " + PROGRAM, "--version"):
+                        self.assertIn(text, run.stdout)
+            for option in ("--version", "-V"):
+                with self.subTest(option, locale=locale):
+                    run = self.run_program(option, LC_ALL=locale)
+                    self.assertEqual((run.returncode, run.stdout, run.stderr), (0, "mendo %s\n" % VERSION, ""))
+
+    def test_help_leaves_a_terminal_alone(self):
+        for option in ("--help", "--version"):
+            with self.subTest(option):
+                status, error, shown = run_in_pty([option], TERM=None)
+                self.assertEqual((status, error), (0, ""))
+                self.assertNotIn(b"\x1b", shown, "nothing but text: no screen, no modes")
+                self.assertIn(b"mendo", shown)
+
+    def test_a_wrong_option_or_an_argument_is_told_in_one_line(self):
+        for arguments, wrong in ((["--bogus"], "--bogus"), (["-x"], "-x"), (["extra"], "extra"),
+                                 (["--help=3"], "--help=3"), (["--", "-h"], "-h"), (["-xh"], "-x")):
+            with self.subTest(arguments):
+                run = self.run_program(*arguments)
+                self.assertEqual((run.returncode, run.stdout), (2, ""))
+                self.assertRegex(run.stderr, r"^mendo: [^\n]* %s; usage: mendo \[-h \| --help\] \[-V \| --version\]\n$"
+                                 % re.escape(wrong))
+
+    def test_the_manual_page_renders_without_warnings(self):
+        """In UTF-8 and in plain ASCII, as man renders it for the locale."""
+        for locale in ("C.UTF-8", "C"):
+            with self.subTest(locale):
+                run = subprocess.run(["man", "--warnings", "-l", os.path.join(SOURCE, "terminal", "mendo.6")],
+                                     env=dict(os.environ, MANWIDTH="80", LC_ALL=locale), stdin=subprocess.DEVNULL,
+                                     capture_output=True, timeout=WAIT_SECONDS)
+                self.assertEqual((run.returncode, run.stderr), (0, b""))
+                for text in (b"SYNOPSIS", b"--version", b"NO_COLOR", b"EXIT STATUS", b"C.UTF-8", b"Ctrl+Z"):
+                    self.assertIn(text, run.stdout)
+
+
+class Refusals(unittest.TestCase):
+    def check_refusal(self, words, **environment):
+        status, error, shown = run_in_pty([], **environment)
+        self.assertEqual(status, 2, error)
+        self.assertEqual(shown, b"", "the terminal untouched")
+        self.assertTrue(error.startswith("mendo: ") and error.endswith("\n"), error)
+        for word in words:
+            self.assertIn(word, error)
+
+    def test_terminals_that_cannot_show_the_game(self):
+        for term in (None, "", "dumb", "no-such-terminal"):
+            with self.subTest(term=term):
+                self.check_refusal(("TERM", "move its cursor", "TERM=xterm-256color"), TERM=term)
+
+    def test_a_locale_that_is_not_installed(self):
+        self.check_refusal(("xx_YY.UTF-8", "LANG", "not installed", "LC_ALL=C.UTF-8"), LC_ALL=None,
+                           LC_CTYPE=None, LANG="xx_YY.UTF-8")
+        self.check_refusal(("xx_YY.UTF-8", "LC_ALL", "not installed"), LC_ALL="xx_YY.UTF-8")
+
+
+class Looks(unittest.TestCase):
+    def start(self, **options):
+        game = GameInTmux(**options)
+        self.addCleanup(game.close)
+        game.wait_for(START_ANSWER_A)
+        game.keys("C-e")
+        game.wait_for("точки:  0")
+        return game
+
+    def open_box(self, game):
+        """The refusal of "-10" with no points: a box with its caption bar, " mendo"."""
+        game.keys("1")
+        screen = game.wait_for("платежоспособен")
+        row = next(y for y, line in enumerate(screen.split("\n")) if " mendo" in line)
+        return game.styles(), row, screen.split("\n")[row].index(" mendo")
+
+    def question_cells(self, styles):
+        return [cell for row in styles[3:6] for cell in row[7:73] if cell[0] != " "]
+
+    def test_256_colours_a_caption_bar_apart_an_emphasised_question_and_a_gauge_in_eighths(self):
+        game = self.start()
+        styles, row, column = self.open_box(game)
+        game_colours = styles[21][30][1]
+        caption = styles[row][column + 2][1]
+        self.assertEqual((game_colours["fg"], game_colours["bg"]), (46, 67))
+        self.assertNotEqual(caption["bg"], game_colours["bg"], "the caption bar stands out")
+        self.assertNotEqual(caption["bg"], styles[row + 2][column][1]["bg"], "from the box too")
+        self.assertTrue(caption["bold"])
+        game.keys("Enter")
+        game.wait_for_none("платежоспособен")
+        for style in (cell[1] for cell in self.question_cells(styles)):
+            self.assertTrue(style["bold"] and style["underline"] and style["italic"], style)
+        self.assertFalse(styles[3][7][1]["underline"], "the blanks around the question stay plain")
+
+        # The window's gauge runs from 1 to 25: 10 points are the empty bar, and each 10 more a
+        # 24th of it, 80 eighths of a row in all.
+        gauge = [(10, ["  "] * 10), (20, ["  "] * 9 + ["\u2583\u2583"]), (30, ["  "] * 9 + ["\u2587\u2587"]),
+                 (40, ["  "] * 8 + ["\u2582\u2582", "  "])]
+        for points, column in gauge:
+            game.keys(game.hint_letter())
+            game.wait_for("точки:  %d" % points)
+            self.assertEqual([game.rows()[y][61:63] for y in range(10, 20)], column, "%d points" % points)
+        styles = game.styles()
+        self.assertEqual(styles[19][61][1]["bg"], 46, "a full row in the filled part's colour")
+        self.assertEqual((styles[18][61][1]["fg"], styles[18][61][1]["bg"]), (46, 67), "a part of one in it")
+
+    def test_8_colours_a_black_caption_bar_on_the_blue_game(self):
+        game = self.start(term="screen")
+        styles, row, column = self.open_box(game)
+        blue, black, white = 4, 0, 7
+        self.assertEqual(styles[21][30][1]["bg"], blue)
+        self.assertEqual(styles[row][column + 2][1]["bg"], black)
+        self.assertEqual(styles[row + 2][column][1]["bg"], white)
+        for style in (cell[1] for cell in self.question_cells(styles)):
+            self.assertTrue(style["bold"] and style["underline"], style)
+            self.assertFalse(style["italic"], "screen has no italics")
+
+    def test_no_color_draws_as_on_a_monochrome_terminal(self):
+        game = self.start(environment=[("NO_COLOR", "1")])
+        styles, row, column = self.open_box(game)
+        colours = {(style["fg"], style["bg"]) for line in styles for _, style in line}
+        self.assertEqual(colours, {(None, None)})
+        self.assertTrue(styles[row][column + 2][1]["reverse"], "the caption bar")
+        self.assertTrue(styles[0][40][1]["reverse"], "the title bar")
+        self.assertFalse(styles[21][30][1]["reverse"])
+        for style in (cell[1] for cell in self.question_cells(styles)):
+            self.assertTrue(style["bold"] and style["underline"] and style["italic"], style)
+        coloured = self.start(environment=[("NO_COLOR", "")])
+        self.assertEqual(coloured.styles()[21][30][1]["bg"], 67, "an empty NO_COLOR asks nothing")
+
+
+class Suspend(unittest.TestCase):
+    def check_terminal_as_before(self, game, name):
+        game.wait_until(game.stopped, "the game to stop")
+        game.wait_until(lambda: game.flag("alternate_on") == "0", "the shell's screen")
+        self.assertEqual(game.flag("cursor_flag"), "1", "the cursor shows")
+        self.assertEqual(game.flag("mouse_any_flag"), "0", "the mouse is the terminal's again")
+        self.assertEqual(game.flag("keypad_flag"), "0")
+        self.assertEqual(game.shell("stty -g > " + name, name), game.wait_for_file("before"), "the modes")
+
+    def test_ctrl_z_and_a_stop_signal_give_the_shell_the_terminal_until_fg(self):
+        game = GameInTmux(shell=True)
+        self.addCleanup(game.close)
+        game.wait_for(START_ANSWER_A)
+        game.keys("C-e")
+        game.wait_for("точки:  0")
+        playing = game.still_screen()
+        game.keys("C-z")
+        self.check_terminal_as_before(game, "suspended")
+        game.text("fg")
+        game.keys("Enter")
+        game.wait_until(lambda: game.still_screen() == playing, "the same game again")
+        self.assertEqual(game.flag("alternate_on"), "1")
+
+        game.keys("M-a")
+        game.wait_for("http://mendo.test")
+        about = game.still_screen()
+        os.kill(game.pid, signal.SIGTSTP)
+        self.check_terminal_as_before(game, "stopped")
+        game.text("fg")
+        game.keys("Enter")
+        game.wait_until(lambda: game.still_screen() == about, "the About box again")
+        game.keys("Escape")
+        game.wait_for_none("http://mendo.test")
+        game.keys("C-c")
+        game.wait_until(lambda: game.flag("alternate_on") == "0", "the end")
+        self.assertEqual(game.shell(SHELL_END, "after"), game.wait_for_file("before"))
+        self.assertEqual(game.wait_for_file("status"), "0")
+
+
+class Terminals(unittest.TestCase):
+    def test_every_kind_of_terminal_is_left_clean(self):
+        """With a screen for programs or without one (vt100, the Linux console), with colours or not."""
+        for term in ("tmux-256color", "xterm", "screen", "vt100", "linux"):
+            with self.subTest(term):
+                game = GameInTmux(term=term)
+                self.addCleanup(game.close)
+                game.wait_for(START_ANSWER_A)
+                game.keys("C-e")
+                game.wait_for("точки:  0")
+                game.keys("C-c")
+                self.assertEqual(game.wait_for_file("status"), "0")
+                self.assertEqual(game.wait_for_file("after"), game.wait_for_file("before"), "the terminal's modes")
+                game.wait_until(lambda: game.screen().strip() == "", "a clean screen")
+                self.assertEqual(game.flag("cursor_flag"), "1", "the cursor shows")
+                self.assertEqual(game.flag("mouse_any_flag"), "0")
 
 
 if __name__ == "__main__":
