@@ -2,20 +2,23 @@
 
 import { readFileSync } from "node:fs";
 
-const LITERAL_OR_END = /"((?:[^"\\\n]|\\.)*)"|;/g;
+const LITERAL_VERSION_OR_END = /"((?:[^"\\\n]|\\.)*)"|\bMENDO_VERSION\b|;/g;
 const unescaped = (literal) => JSON.parse(`"${literal}"`);
+// The version, which the build hands to every source as MENDO_VERSION.
+const VERSION = readFileSync("VERSION", "utf8").split("\n")[0];
 
-// The string literals of a name's definition, up to the semicolon that ends it, escapes read.
+// The string literals of a name's definition, up to the semicolon that ends it, escapes read;
+// the version's macro between them stands for the version.
 export function definitionOf(path, name) {
   const code = readFileSync(path, "utf8");
   const start = code.search(new RegExp(`\\b${name}\\b[^=;]*=`));
   if (start < 0) {
     throw new Error(`${path} defines no ${name}`);
   }
-  LITERAL_OR_END.lastIndex = start;
+  LITERAL_VERSION_OR_END.lastIndex = start;
   const texts = [];
-  for (let match; (match = LITERAL_OR_END.exec(code)) && match[0] !== ";"; ) {
-    texts.push(unescaped(match[1]));
+  for (let match; (match = LITERAL_VERSION_OR_END.exec(code)) && match[0] !== ";"; ) {
+    texts.push(match[1] === undefined ? VERSION : unescaped(match[1]));
   }
   return texts;
 }
