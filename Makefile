@@ -1,10 +1,11 @@
 # make play: build and start the game.  make terminal: build and start the game in this terminal.
+# make web: build the browser edition's site and serve it on http://127.0.0.1:8080/.
 # make test: build everything and run every test.
-# make bench: measure the engine, the game in a terminal, and under Wine its start-up and idle cost
-# against its floor and the size of Mendo.exe.
+# make bench: measure the engine, the game in a terminal, under Wine its start-up and idle cost
+# against its floor and the size of Mendo.exe, and in Chromium the page against its floor.
 # make reproduce: build Mendo.exe from two clones in two folders and check that both are the same.
 # make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
-.PHONY: play terminal test bench reproduce fuzz coverage native windows fuzzer packages clean
+.PHONY: play terminal web test bench reproduce fuzz coverage native windows fuzzer site packages clean
 
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
 	libncurses-dev tmux man-db groff-base
@@ -15,6 +16,11 @@ FUZZ_FLAGS := -max_len=512 -print_final_stats=1
 # A machine with no locale set runs in plain ASCII, where the terminal game cannot show its
 # letters; make terminal then takes UTF-8, which every terminal of today speaks.
 TERMINAL_LOCALE := $(if $(filter ANSI_X3.4-1968,$(shell locale charmap 2>/dev/null)),LC_ALL=C.UTF-8)
+WEB_PACKAGES := cmake make python3 clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 \
+	libclang-rt-14-dev-wasm32 chromium fonts-dejavu-core
+# Node.js may have come from elsewhere than Debian: Debian's is installed only where there is none.
+NODE_PACKAGES := $(if $(shell command -v node),,nodejs) $(if $(shell command -v npm),,npm)
+WEB_PORT := 8080
 WINDOWS_PACKAGES := git g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
 
 play: windows
@@ -26,13 +32,17 @@ terminal:
 	cmake --build --preset native --target mendo
 	$(TERMINAL_LOCALE) build/native/mendo
 
-test: native windows fuzzer
+web: site
+	node web/serve.mjs build/web $(WEB_PORT)
+
+test: native windows fuzzer site node_modules/.package-lock.json
 	mkdir -p $(FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 $(FUZZ_FLAGS) $(FUZZ_CORPUS) tests/fuzz/corpus
 	tools/reproduce.sh
 	ctest --preset native
 	LC_ALL=C.UTF-8 tools/wine-session.sh ctest --preset windows
 	LC_ALL=bg_BG.UTF-8 tools/wine-session.sh ctest --preset windows-cp1251
+	ctest --preset web
 
 fuzz: fuzzer
 	mkdir -p $(FUZZ_CORPUS)
@@ -48,12 +58,13 @@ coverage: packages
 		--txt build/coverage/coverage.txt
 	cat build/coverage/coverage.txt
 
-bench: native windows
+bench: native windows site node_modules/.package-lock.json
 	build/native/bench/engine_bench
 	python3 tools/terminal_bench.py build/native/mendo
 	tools/wine-session.sh sh -c 'wine build/windows/startup_bench.exe && tools/idle-cpu.sh'
 	@echo "Mendo.exe: $$(stat -c %s build/windows/Mendo.exe) bytes"
 	tools/map-sizes.py build/windows/Mendo.map 12
+	node bench/web/bench.mjs build/web build/web-wasm/floor
 
 reproduce: packages
 	tools/reproduce.sh
@@ -65,6 +76,15 @@ native: packages
 windows: packages
 	cmake --preset windows
 	cmake --build --preset windows
+
+site:
+	tools/install-packages.sh $(WEB_PACKAGES) $(NODE_PACKAGES)
+	cmake --preset web
+	cmake --build --preset web
+
+# The tests' and the bench's npm packages, exactly as the lock file names them.
+node_modules/.package-lock.json: package-lock.json
+	npm ci --no-audit --no-fund
 
 fuzzer: packages
 	cmake --preset fuzz

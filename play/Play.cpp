@@ -259,7 +259,10 @@ void Play::ReleaseInBox(const Target& target, const Target& press) {
 
 void Play::ReleaseInMenu(const Target& target, const Target& press) {
     if (target.place == Place::MenuItem) {
-        ChooseItem(target.index);
+        // The line between two groups of items is no item.
+        if (m_menu->items.at(target.index).text != nullptr) {
+            ChooseItem(target.index);
+        }
     } else if (target == Target{Place::MenuTitle, static_cast<int>(MenuTitle::About)} && press == target) {
         CloseMenu();
         Perform(ID_HELP_ABOUT);

@@ -245,6 +245,10 @@ TEST_F(PlayMenus, LeftAndRightGoThroughTheTitlesAndTheWindowMenuHoldsCloseAndAbo
     EXPECT_TRUE(play.TakeRequests().empty());
 
     Type(Named(KeyName::Escape));
+    play.Press(Title(MenuTitle::Window));
+    play.Release(Item(1));
+    EXPECT_TRUE(play.Menu()) << "a release over the line between the groups chooses nothing";
+    Type(Named(KeyName::Escape));
     Type(Alt(U' '));
     Type(Typed(U'c'));
     const std::vector<Request> requests = play.TakeRequests();

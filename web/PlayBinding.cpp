@@ -1,0 +1,234 @@
+#include <string>
+#include <vector>
+
+#include "about/AboutTexts.h"
+#include "play/KeyMap.h"
+#include "play/Play.h"
+
+// The play layer as the page reaches it: C functions for the player's inputs and for what the
+// layer shows. Texts are Windows-1251 bytes ending in a zero, which the page decodes at once:
+// a text lives until the next call. The enums cross as their numbers.
+
+#define MENDO_EXPORT(name) extern "C" __attribute__((export_name(name)))
+
+namespace {
+
+// What a box without a caption carries, as the window's boxes carry the program's file's name.
+const char kProgramName[] = "Mendo";
+
+// A page cannot close itself: its window menu has only About.
+Play g_play(false);
+
+// The screen as the page last asked about it.
+MainScreen g_reported;
+int g_reportedMarker = 0;
+
+std::vector<Request> g_requests;
+std::string g_itemText;  // a menu item's label or shortcut, as the page reads it
+
+bool Differs(const MainScreen& a, const MainScreen& b) {
+    for (int k = 0; k < kAnswerCount; ++k) {
+        if (a.answer[k] != b.answer[k]) {
+            return true;
+        }
+    }
+    return a.question != b.question || a.number != b.number || a.score != b.score || a.clock != b.clock ||
+           a.rank != b.rank;
+}
+
+const MenuItem* Item(int item) {
+    const std::optional<OpenMenu>& menu = g_play.Menu();
+    if (!menu || item < 0 || item >= static_cast<int>(menu->items.size())) {
+        return nullptr;
+    }
+    return &menu->items[item];
+}
+
+const Box* BoxAt(int index) {
+    const std::vector<Box>& boxes = g_play.Boxes();
+    return index >= 0 && index < static_cast<int>(boxes.size()) ? &boxes[index] : nullptr;
+}
+
+const Request* RequestAt(int index) {
+    return index >= 0 && index < static_cast<int>(g_requests.size()) ? &g_requests[index] : nullptr;
+}
+
+}  // namespace
+
+// The player's inputs.
+
+MENDO_EXPORT("tick") void Tick(int hours, int minutes, int seconds) {
+    g_play.Tick(hours, minutes, seconds);
+}
+
+// Whether the key means something on the main screen, so that the page keeps it from the browser.
+MENDO_EXPORT("type_key") int TypeKey(int name, int character, int ctrl, int alt) {
+    const Key key{static_cast<KeyName>(name), static_cast<char32_t>(character), ctrl != 0, alt != 0};
+    MenuTitle title;
+    const bool gameKey = CommandOfKey(key) != 0 || OpensMenu(key, title);
+    g_play.Type(key);
+    return gameKey;
+}
+
+MENDO_EXPORT("press") void Press(int place, int index) {
+    g_play.Press({static_cast<Place>(place), index});
+}
+
+MENDO_EXPORT("release") void Release(int place, int index) {
+    g_play.Release({static_cast<Place>(place), index});
+}
+
+// The main screen.
+
+// Whether the screen or the held marker changed since the last call.
+MENDO_EXPORT("screen_changed") int ScreenChanged() {
+    const bool changed = Differs(g_play.Screen(), g_reported) || g_play.PressedMarker() != g_reportedMarker;
+    if (changed) {
+        g_reported = g_play.Screen();
+        g_reportedMarker = g_play.PressedMarker();
+    }
+    return changed;
+}
+
+MENDO_EXPORT("screen_question") const char* ScreenQuestion() {
+    return g_play.Screen().question.c_str();
+}
+
+MENDO_EXPORT("screen_number") const char* ScreenNumber() {
+    return g_play.Screen().number.c_str();
+}
+
+// answer: 0 to 3.
+MENDO_EXPORT("screen_answer") const char* ScreenAnswer(int answer) {
+    return answer >= 0 && answer < kAnswerCount ? g_play.Screen().answer[answer].c_str() : nullptr;
+}
+
+MENDO_EXPORT("screen_score") const char* ScreenScore() {
+    return g_play.Screen().score.c_str();
+}
+
+MENDO_EXPORT("screen_clock") const char* ScreenClock() {
+    return g_play.Screen().clock.c_str();
+}
+
+MENDO_EXPORT("screen_rank") int ScreenRank() {
+    return g_play.Screen().rank;
+}
+
+MENDO_EXPORT("pressed_marker") int PressedMarker() {
+    return g_play.PressedMarker();
+}
+
+// The menus and the boxes.
+
+MENDO_EXPORT("revision") unsigned Revision() {
+    return g_play.Revision();
+}
+
+// The open menu's title, or -1 for none.
+MENDO_EXPORT("menu_title") int MenuTitleOpen() {
+    return g_play.Menu() ? static_cast<int>(g_play.Menu()->title) : -1;
+}
+
+MENDO_EXPORT("menu_item_count") int MenuItemCount() {
+    return g_play.Menu() ? static_cast<int>(g_play.Menu()->items.size()) : 0;
+}
+
+MENDO_EXPORT("menu_chosen") int MenuChosen() {
+    return g_play.Menu() ? g_play.Menu()->chosen : -1;
+}
+
+// An item's label, or no text for the line between two groups.
+MENDO_EXPORT("menu_item_label") const char* MenuItemLabel(int item) {
+    const MenuItem* shown = Item(item);
+    if (shown == nullptr || shown->text == nullptr) {
+        return nullptr;
+    }
+    g_itemText = ItemLabel(shown->text);
+    return g_itemText.c_str();
+}
+
+MENDO_EXPORT("menu_item_shortcut") const char* MenuItemShortcut(int item) {
+    const MenuItem* shown = Item(item);
+    if (shown == nullptr || shown->text == nullptr) {
+        return nullptr;
+    }
+    g_itemText = ItemShortcut(shown->text);
+    return g_itemText.c_str();
+}
+
+// The letter that chooses the item, 0 for none.
+MENDO_EXPORT("menu_item_letter") int MenuItemLetter(int item) {
+    const MenuItem* shown = Item(item);
+    return shown != nullptr && shown->text != nullptr ? ItemLetter(shown->text) : 0;
+}
+
+// The boxes from the bottom one up.
+MENDO_EXPORT("box_count") int BoxCount() {
+    return static_cast<int>(g_play.Boxes().size());
+}
+
+MENDO_EXPORT("box_kind") int BoxKindAt(int index) {
+    const Box* box = BoxAt(index);
+    return box != nullptr ? static_cast<int>(box->kind) : -1;
+}
+
+MENDO_EXPORT("box_text") const char* BoxText(int index) {
+    const Box* box = BoxAt(index);
+    return box != nullptr ? box->text.c_str() : nullptr;
+}
+
+MENDO_EXPORT("box_caption") const char* BoxCaption(int index) {
+    const Box* box = BoxAt(index);
+    if (box == nullptr) {
+        return nullptr;
+    }
+    return box->caption ? box->caption->c_str() : kProgramName;
+}
+
+MENDO_EXPORT("box_icon") int BoxIconAt(int index) {
+    const Box* box = BoxAt(index);
+    return box != nullptr ? static_cast<int>(box->icon) : -1;
+}
+
+// What the player asked of the platform: the count, then each one until the next call.
+MENDO_EXPORT("take_requests") int TakeRequests() {
+    g_requests = g_play.TakeRequests();
+    return static_cast<int>(g_requests.size());
+}
+
+MENDO_EXPORT("request_kind") int RequestKind(int index) {
+    const Request* request = RequestAt(index);
+    return request != nullptr ? static_cast<int>(request->kind) : -1;
+}
+
+MENDO_EXPORT("request_address") const char* RequestAddress(int index) {
+    const Request* request = RequestAt(index);
+    return request != nullptr ? request->address.c_str() : nullptr;
+}
+
+// The About box's texts.
+
+MENDO_EXPORT("about_caption_block") const char* AboutCaptionBlock() {
+    return kCaptionBlock;
+}
+
+MENDO_EXPORT("about_rules") const char* AboutRules() {
+    return kRules;
+}
+
+MENDO_EXPORT("about_thanks") const char* AboutThanks() {
+    return kThanks;
+}
+
+MENDO_EXPORT("about_web_address") const char* AboutWebAddress() {
+    return kWebAddress;
+}
+
+MENDO_EXPORT("about_mail_to") const char* AboutMailTo() {
+    return kMailTo;
+}
+
+MENDO_EXPORT("about_mail_address") const char* AboutMailAddress() {
+    return kMailAddress;
+}
