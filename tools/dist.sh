@@ -4,19 +4,20 @@
 # The zip and the tarball are the same bytes from the same sources wherever they are made: their
 # files carry the time of the last commit, in a fixed order, with fixed owners and modes.
 #
-# Usage: tools/dist.sh [MENDO.EXE SITE-FOLDER]   (default: build/windows/Mendo.exe build/web)
+# Usage: tools/dist.sh [OUT [MENDO.EXE [SITE-FOLDER]]]
+#        (by default build/dist, build/windows/Mendo.exe and build/web)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-exe=${1:-build/windows/Mendo.exe}
-site=${2:-build/web}
+out=$(realpath -m "${1:-build/dist}")
+exe=$(realpath "${2:-build/windows/Mendo.exe}")
+site=$(realpath "${3:-build/web}")
 version=$(cat VERSION)
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export TZ=UTC LC_ALL=C.UTF-8
 umask 022
 
-out=build/dist
-work=build/dist-work
+work="$out.work"
 rm -rf "$out" "$work"
 mkdir -p "$out" "$work"
 
