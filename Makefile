@@ -3,9 +3,11 @@
 # make test: build everything and run every test.
 # make bench: measure the engine, the game in a terminal, under Wine its start-up and idle cost
 # against its floor and the size of Mendo.exe, and in Chromium the page against its floor.
+# make dist: the downloads in build/dist: the terminal edition as a Debian package, Mendo.exe in a
+# zip, the site in a tarball, and their SHA256SUMS.
 # make reproduce: build Mendo.exe from two clones in two folders and check that both are the same.
 # make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
-.PHONY: play terminal web test bench reproduce fuzz coverage native windows fuzzer site packages clean
+.PHONY: play terminal web test dist bench reproduce fuzz coverage native windows fuzzer site packages clean
 
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
 	libncurses-dev tmux man-db groff-base
@@ -21,6 +23,7 @@ WEB_PACKAGES := cmake make python3 clang-14 lld-14 wasi-libc libc++-14-dev-wasm3
 # Node.js may have come from elsewhere than Debian: Debian's is installed only where there is none.
 NODE_PACKAGES := $(if $(shell command -v node),,nodejs) $(if $(shell command -v npm),,npm)
 WEB_PORT := 8080
+DIST_PACKAGES := debhelper dpkg-dev fakeroot lintian zip man-db
 WINDOWS_PACKAGES := git g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
 
 play: windows
@@ -35,7 +38,7 @@ terminal:
 web: site
 	node web/serve.mjs build/web $(WEB_PORT)
 
-test: native windows fuzzer site node_modules/.package-lock.json
+test: native windows fuzzer site node_modules/.package-lock.json dist
 	mkdir -p $(FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 $(FUZZ_FLAGS) $(FUZZ_CORPUS) tests/fuzz/corpus
 	tools/reproduce.sh
@@ -43,6 +46,11 @@ test: native windows fuzzer site node_modules/.package-lock.json
 	LC_ALL=C.UTF-8 tools/wine-session.sh ctest --preset windows
 	LC_ALL=bg_BG.UTF-8 tools/wine-session.sh ctest --preset windows-cp1251
 	ctest --preset web
+	python3 tests/dist/dist_test.py
+
+dist: windows site
+	tools/install-packages.sh $(DIST_PACKAGES)
+	tools/dist.sh
 
 fuzz: fuzzer
 	mkdir -p $(FUZZ_CORPUS)

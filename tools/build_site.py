@@ -18,6 +18,7 @@ import art_png
 from cpp_header import Headers
 
 PAGE_FOLDER = "web/site"
+VERSION_FILE = "VERSION"
 ART_FOLDER = "res"
 PLACEHOLDER = re.compile(r"\{\{([\w.]+)\}\}")
 # The files whose placeholders take the window's values, each with its quoting.
@@ -143,11 +144,12 @@ def draw_art(art, site):
         write(site, name, strip.cropped(index * cell, cell).png())
 
 
-def manifest(window):
+def manifest(window, version):
     colour = window["look"]["steelBlue"]
     return {
         "name": window["title"],
         "short_name": window["title"],
+        "version": version,
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
@@ -194,7 +196,9 @@ def main():
     write(site, NAMES_MODULE, names_module(headers).encode())
     shutil.copyfile(module, os.path.join(site, "mendo.wasm"))
     draw_art(os.path.join(root, ART_FOLDER), site)
-    write(site, "manifest.webmanifest", json.dumps(manifest(window), indent=2).encode())
+    with open(os.path.join(root, VERSION_FILE)) as infile:
+        version = infile.read().strip()
+    write(site, "manifest.webmanifest", json.dumps(manifest(window, version), indent=2).encode())
 
     names = kept_files(site)
     worker = {"version": version_of(site, names), "files": ["./"] + names}
