@@ -5,7 +5,8 @@
 # against its floor and the size of Mendo.exe, and in Chromium the page against its floor.
 # make dist: the downloads in build/dist: the terminal edition as a Debian package, Mendo.exe in a
 # zip, the site in a tarball, and their SHA256SUMS.
-# make reproduce: build Mendo.exe from two clones in two folders and check that both are the same.
+# make reproduce: build Mendo.exe, its zip and the site's tarball from two clones in two folders and
+# check that both builds are the same.
 # make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
 .PHONY: play terminal web test dist bench reproduce fuzz coverage native windows fuzzer site packages clean
 
@@ -75,6 +76,7 @@ bench: native windows site node_modules/.package-lock.json
 	node bench/web/bench.mjs build/web build/web-wasm/floor
 
 reproduce: packages
+	tools/install-packages.sh $(WEB_PACKAGES) $(DIST_PACKAGES)
 	tools/reproduce.sh
 
 native: packages
