@@ -13,6 +13,9 @@ struct MainScreen {
     std::string score;
     std::string clock;
     int rank = 0;
+
+    bool operator==(const MainScreen& other) const;
+    bool operator!=(const MainScreen& other) const { return !(*this == other); }
 };
 
 // A refresh: the game's held texts onto the screen.

@@ -26,16 +26,6 @@ int g_reportedMarker = 0;
 std::vector<Request> g_requests;
 std::string g_itemText;  // a menu item's label or shortcut, as the page reads it
 
-bool Differs(const MainScreen& a, const MainScreen& b) {
-    for (int k = 0; k < kAnswerCount; ++k) {
-        if (a.answer[k] != b.answer[k]) {
-            return true;
-        }
-    }
-    return a.question != b.question || a.number != b.number || a.score != b.score || a.clock != b.clock ||
-           a.rank != b.rank;
-}
-
 const MenuItem* Item(int item) {
     const std::optional<OpenMenu>& menu = g_play.Menu();
     if (!menu || item < 0 || item >= static_cast<int>(menu->items.size())) {
@@ -82,7 +72,7 @@ MENDO_EXPORT("release") void Release(int place, int index) {
 
 // Whether the screen or the held marker changed since the last call.
 MENDO_EXPORT("screen_changed") int ScreenChanged() {
-    const bool changed = Differs(g_play.Screen(), g_reported) || g_play.PressedMarker() != g_reportedMarker;
+    const bool changed = g_play.Screen() != g_reported || g_play.PressedMarker() != g_reportedMarker;
     if (changed) {
         g_reported = g_play.Screen();
         g_reportedMarker = g_play.PressedMarker();
