@@ -4,9 +4,10 @@ import pathlib
 import unittest
 
 SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "tools" / "escape-cp1251.py"
-spec = importlib.util.spec_from_file_location("escape_cp1251", SCRIPT)
-escape_cp1251 = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(escape_cp1251)
+# The script's name has a dash: it is loaded from its file.
+script = importlib.util.spec_from_file_location("escape_cp1251", SCRIPT)
+escape_cp1251 = importlib.util.module_from_spec(script)
+script.loader.exec_module(escape_cp1251)
 escape = escape_cp1251.escape
 
 
