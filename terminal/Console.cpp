@@ -12,6 +12,7 @@
 #include <string>
 
 #include "terminal/Ink.h"
+#include "terminal/Terminfo.h"
 
 namespace {
 
@@ -45,31 +46,6 @@ bool g_haveShellModes = false;
 void Send(const char* sequence) {
     std::fputs(sequence, stdout);
     std::fflush(stdout);
-}
-
-bool Present(const char* capability) {
-    return capability != nullptr && capability != reinterpret_cast<char*>(-1) && capability[0] != '\0';
-}
-
-// The string capability with its padding done, empty when the terminal has none.
-std::string* g_expanding = nullptr;
-int Append(int byte) {
-    *g_expanding += static_cast<char>(byte);
-    return byte;
-}
-
-std::string Expanded(const char* capability) {
-    std::string bytes;
-    if (Present(capability)) {
-        g_expanding = &bytes;
-        tputs(capability, 1, Append);
-        g_expanding = nullptr;
-    }
-    return bytes;
-}
-
-std::string Capability(const char* name) {
-    return Expanded(tigetstr(name));
 }
 
 // The terminal has a screen of its own for programs, which leaving gives the shell's back.
@@ -114,10 +90,6 @@ void OnFault(int signal) {
 }
 
 }  // namespace
-
-bool TerminalHas(const char* capability) {
-    return Present(tigetstr(capability));
-}
 
 TerminalFault CheckTerminal() {
     const char* const type = std::getenv("TERM");

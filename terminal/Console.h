@@ -15,9 +15,6 @@ enum class TerminalFault {
 // Reads the description of the terminal that TERM names, without taking the terminal.
 TerminalFault CheckTerminal();
 
-// Whether the current terminal's description has the string capability, by its terminfo name.
-bool TerminalHas(const char* capability);
-
 // The terminal set up for the game while this lives: raw keys, no echo, no cursor, the
 // mouse's reports where the terminal has a mouse, colours, pastes marked as such; as it was again when this goes, and as
 // it was when a fault or a signal that dumps core ends the game.

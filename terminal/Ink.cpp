@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "play/Look.h"
-#include "terminal/Console.h"
+#include "terminal/Terminfo.h"
 
 namespace {
 
