@@ -9,6 +9,8 @@
 
 template <std::size_t N>
 struct QuestionPool;
+class QuestionPack;
+enum class PackLevel;
 
 // GameLevel: which pool the running game came from; 0 while no game runs.
 enum GameLevel : int { kNoGame = 0, kEasy = 1, kHard = 2, kLogic = 4 };
@@ -40,6 +42,12 @@ public:
     void OnGameEasy();
     void OnGameHard();
     void OnGameLogic();
+
+    // The questions a player brought: each level the pack can play is drawn from it from the
+    // next level start on, the others from their own pools; none plays the pools alone. The
+    // pack must outlive its use; the running game keeps its own copies of its questions.
+    void PlayPack(const QuestionPack* pPack) { m_pPack = pPack; }
+    const QuestionPack* Pack() const { return m_pPack; }
 
     // What the screen shows when the game starts: the start question at once, the start
     // answers held for the next refresh.
@@ -80,5 +88,12 @@ private:
     void HoldStartAnswers();
 
     template <std::size_t N>
-    void StartLevel(GameLevel level, const QuestionPool<N>& pool);
+    void StartLevel(GameLevel level, PackLevel packLevel, const QuestionPool<N>& pool);
+    template <std::size_t N>
+    void StartPoolLevel(GameLevel level, const QuestionPool<N>& pool);
+    void StartPackLevel(GameLevel level, const QuestionPack& pack, PackLevel packLevel);
+    void ResetForLevel(GameLevel level);
+    void ShowFirstQuestion();
+
+    const QuestionPack* m_pPack = nullptr;
 };
