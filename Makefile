@@ -7,15 +7,18 @@
 # zip, the site in a tarball, and their SHA256SUMS.
 # make reproduce: build Mendo.exe, its zip and the site's tarball from two clones in two folders and
 # check that both builds are the same.
-# make fuzz: fuzz the engine for FUZZ_SECONDS.  make coverage: the engine's coverage by its tests.
+# make fuzz: fuzz the engine, then the pack reader, for FUZZ_SECONDS each.  make coverage: the engine's coverage by its tests.
 .PHONY: play terminal web test dist bench reproduce fuzz coverage native windows fuzzer site packages clean
 
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
 	libncurses-dev tmux man-db groff-base
 FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
+PACK_FUZZ_CORPUS := build/fuzz/pack-corpus
 # A whole game is some 30 bytes; longer inputs only play more games more slowly.
 FUZZ_FLAGS := -max_len=512 -print_final_stats=1
+# A pack that plays a level is some 800 bytes; room for two levels and their faults.
+PACK_FUZZ_FLAGS := -max_len=2048 -print_final_stats=1
 # A machine with no locale set runs in plain ASCII, where the terminal game cannot show its
 # letters; make terminal then takes UTF-8, which every terminal of today speaks.
 TERMINAL_LOCALE := $(if $(filter ANSI_X3.4-1968,$(shell locale charmap 2>/dev/null)),LC_ALL=C.UTF-8)
@@ -40,8 +43,9 @@ web: site
 	node web/serve.mjs build/web $(WEB_PORT)
 
 test: native windows fuzzer site node_modules/.package-lock.json dist
-	mkdir -p $(FUZZ_CORPUS)
+	mkdir -p $(FUZZ_CORPUS) $(PACK_FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 $(FUZZ_FLAGS) $(FUZZ_CORPUS) tests/fuzz/corpus
+	build/fuzz/pack_fuzzer -max_total_time=30 $(PACK_FUZZ_FLAGS) $(PACK_FUZZ_CORPUS) tests/fuzz/pack-corpus
 	tools/reproduce.sh
 	ctest --preset native
 	LC_ALL=C.UTF-8 tools/wine-session.sh ctest --preset windows
@@ -54,8 +58,9 @@ dist: windows site
 	tools/dist.sh
 
 fuzz: fuzzer
-	mkdir -p $(FUZZ_CORPUS)
+	mkdir -p $(FUZZ_CORPUS) $(PACK_FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) $(FUZZ_CORPUS) tests/fuzz/corpus
+	build/fuzz/pack_fuzzer -max_total_time=$(FUZZ_SECONDS) $(PACK_FUZZ_FLAGS) $(PACK_FUZZ_CORPUS) tests/fuzz/pack-corpus
 
 coverage: packages
 	cmake --preset coverage

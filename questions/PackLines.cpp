@@ -61,6 +61,10 @@ PackEncoding Guess(std::string_view bytes) {
     std::size_t strays = 0;
     char32_t code;
     while (!bytes.empty()) {
+        if (static_cast<unsigned char>(bytes[0]) < 0x80) {
+            bytes.remove_prefix(1);
+            continue;
+        }
         const std::size_t length = DecodeOne(bytes, code);
         if (length == 0) {
             ++strays;
@@ -93,9 +97,12 @@ bool PackLines::Next(PackLine& line) {
     if (m_rest.empty()) {
         return false;
     }
-    std::size_t end = m_rest.find_first_of("\r\n");
+    std::size_t end = 0;
+    while (end < m_rest.size() && m_rest[end] != '\n' && m_rest[end] != '\r') {
+        ++end;
+    }
     const std::string_view text = m_rest.substr(0, end);
-    if (end == std::string_view::npos) {
+    if (end == m_rest.size()) {
         m_rest = {};
     } else {
         const bool crlf = m_rest[end] == '\r' && end + 1 < m_rest.size() && m_rest[end + 1] == '\n';
@@ -123,9 +130,14 @@ void PackLines::DecodeUtf8(std::string_view bytes, PackLine& line) {
     bool strayTold = false;
     int column = 0;
     while (!bytes.empty()) {
+        ++column;
+        if (static_cast<unsigned char>(bytes[0]) < 0x80) {
+            line.characters.push_back({static_cast<unsigned char>(bytes[0]), column});
+            bytes.remove_prefix(1);
+            continue;
+        }
         char32_t code;
         std::size_t length = DecodeOne(bytes, code);
-        ++column;
         if (length == 0) {
             if (!strayTold) {
                 Tell(line, column, "the byte " + Hex(static_cast<unsigned char>(bytes[0])) +

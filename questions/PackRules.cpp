@@ -1,6 +1,5 @@
 #include "questions/PackRules.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "questions/CodePage1251.h"
@@ -80,33 +79,12 @@ std::size_t EntityAt(const std::vector<SourceCharacter>& text, std::size_t i, ch
     return 0;
 }
 
-void DecodeEntities(const std::vector<SourceCharacter>& written, std::vector<SourceCharacter>& text) {
-    text.clear();
-    for (std::size_t i = 0; i < written.size();) {
-        char32_t code;
-        const std::size_t length = written[i].code == U'&' ? EntityAt(written, i, code) : 0;
-        if (length == 0) {
-            text.push_back(written[i]);
-            ++i;
-        } else {
-            text.push_back({code, written[i].column});
-            i += length;
-        }
-    }
-}
-
 bool IsBlank(char32_t c) {
     return c == U' ' || c == U'\t';
 }
 
 bool IsControl(char32_t c) {
     return c < U' ' || (c >= 0x7F && c <= 0x9F);
-}
-
-std::string CodeName(char32_t code) {
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-    return name;
 }
 
 std::string AnswerName(int k) {
@@ -137,29 +115,53 @@ bool PackRules::Hold(const WrittenQuestion& written, PackProblems& problems, Hel
     return usable;
 }
 
-bool PackRules::HoldQuestion(const WrittenText& written, PackProblems& problems, std::string& held) {
-    DecodeEntities(written.characters, m_text);
-    while (!m_text.empty() && IsBlank(m_text.back().code)) {
-        m_text.pop_back();
+Span PackRules::Decoded(const WrittenText& written) {
+    const std::vector<SourceCharacter>& text = written.characters;
+    std::size_t i = 0;
+    while (i < text.size() && text[i].code != U'&') {
+        ++i;
     }
-    if (!m_text.empty() && m_text.back().code == U'?') {
-        m_text.pop_back();
-        while (!m_text.empty() && IsBlank(m_text.back().code)) {
-            m_text.pop_back();
+    if (i == text.size()) {
+        return WholeLine(text);
+    }
+    m_decoded.assign(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i));
+    while (i < text.size()) {
+        char32_t code;
+        const std::size_t length = text[i].code == U'&' ? EntityAt(text, i, code) : 0;
+        if (length == 0) {
+            m_decoded.push_back(text[i]);
+            ++i;
+        } else {
+            m_decoded.push_back({code, text[i].column});
+            i += length;
         }
     }
-    m_line = written.line;
-    if (m_text.empty()) {
+    return WholeLine(m_decoded);
+}
+
+bool PackRules::HoldQuestion(const WrittenText& written, PackProblems& problems, std::string& held) {
+    Span text = Decoded(written);
+    const auto dropBlanks = [&] {
+        while (!text.empty() && IsBlank((text.end - 1)->code)) {
+            --text.end;
+        }
+    };
+    dropBlanks();
+    if (!text.empty() && (text.end - 1)->code == U'?') {
+        --text.end;
+        dropBlanks();
+    }
+    if (text.empty()) {
         problems.push_back({written.line, written.column, Severity::Error, "the question is empty"});
         return false;
     }
-    const char32_t last = m_text.back().code;
+    const char32_t last = (text.end - 1)->code;
     const bool statement = last == U':' || last == U'.';
     const std::size_t limit = statement ? kStatementLength : kQuestionLength;
-    bool usable = InCodePage("the question", problems, held);
-    if (m_text.size() > limit) {
-        problems.push_back({written.line, m_text[limit].column, Severity::Error,
-                            "the question is " + std::to_string(m_text.size()) +
+    bool usable = InCodePage(text, written.line, "the question", problems, held);
+    if (text.size() > limit) {
+        problems.push_back({written.line, text.begin[limit].column, Severity::Error,
+                            "the question is " + std::to_string(text.size()) +
                                 " characters long; the game shows at most " + std::to_string(limit) +
                                 (statement ? "" : " before its question mark")});
         usable = false;
@@ -168,37 +170,36 @@ bool PackRules::HoldQuestion(const WrittenText& written, PackProblems& problems,
 }
 
 bool PackRules::HoldAnswer(int k, const WrittenText& written, PackProblems& problems, std::string& held) {
-    DecodeEntities(written.characters, m_text);
-    m_line = written.line;
-    if (m_text.empty()) {
+    const Span text = Decoded(written);
+    if (text.empty()) {
         problems.push_back({written.line, written.column, Severity::Error, AnswerName(k) + " is empty"});
         return false;
     }
-    bool usable = InCodePage(AnswerName(k), problems, held);
-    if (m_text.size() > static_cast<std::size_t>(kAnswerLength)) {
-        problems.push_back({written.line, m_text[kAnswerLength].column, Severity::Error,
-                            AnswerName(k) + " is " + std::to_string(m_text.size()) +
+    bool usable = InCodePage(text, written.line, AnswerName(k), problems, held);
+    if (text.size() > static_cast<std::size_t>(kAnswerLength)) {
+        problems.push_back({written.line, text.begin[kAnswerLength].column, Severity::Error,
+                            AnswerName(k) + " is " + std::to_string(text.size()) +
                                 " characters long; the game shows at most " + std::to_string(kAnswerLength)});
         usable = false;
     }
     return usable;
 }
 
-bool PackRules::InCodePage(const std::string& what, PackProblems& problems, std::string& held) {
+bool PackRules::InCodePage(Span text, int line, const std::string& what, PackProblems& problems, std::string& held) {
     held.clear();
-    for (const SourceCharacter& character : m_text) {
+    for (const SourceCharacter* character = text.begin; character != text.end; ++character) {
         unsigned char byte;
-        if (character.code == kUnreadable) {
+        if (character->code == kUnreadable) {
             return false;
         }
-        if (IsControl(character.code)) {
-            problems.push_back({m_line, character.column, Severity::Error,
-                                what + " holds a control character, " + CodeName(character.code)});
+        if (IsControl(character->code)) {
+            problems.push_back({line, character->column, Severity::Error,
+                                what + " holds a control character, " + CharacterName(character->code)});
             return false;
         }
-        if (!ByteOf1251(character.code, byte)) {
-            problems.push_back({m_line, character.column, Severity::Error,
-                                what + " holds " + CodeName(character.code) +
+        if (!ByteOf1251(character->code, byte)) {
+            problems.push_back({line, character->column, Severity::Error,
+                                what + " holds " + CharacterName(character->code) +
                                     ", a character the game cannot show: it has only those of Windows-1251"});
             return false;
         }

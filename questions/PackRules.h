@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/RoundRecord.h"
+#include "questions/PackSyntax.h"
 #include "questions/WrittenQuestion.h"
 
 // A question as the game keeps it: its texts in Windows-1251, the question without the
@@ -26,9 +27,10 @@ public:
 private:
     bool HoldQuestion(const WrittenText& written, PackProblems& problems, std::string& held);
     bool HoldAnswer(int k, const WrittenText& written, PackProblems& problems, std::string& held);
+    // The text with its entities decoded: the written one itself when it has none.
+    Span Decoded(const WrittenText& written);
     // The characters in the game's bytes, or false with the first one that has none told.
-    bool InCodePage(const std::string& what, PackProblems& problems, std::string& held);
+    bool InCodePage(Span text, int line, const std::string& what, PackProblems& problems, std::string& held);
 
-    std::vector<SourceCharacter> m_text;  // the text being checked, its entities decoded
-    int m_line = 0;
+    std::vector<SourceCharacter> m_decoded;
 };

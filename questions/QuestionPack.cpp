@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "questions/AikenFormat.h"
 #include "questions/CsvFormat.h"
@@ -96,7 +97,7 @@ public:
     void Question(const WrittenQuestion& written) override {
         ++m_pack.m_written;
         const bool usable = m_rules.Hold(written, m_pack.m_problems, m_held);
-        if (!usable || written.correct == 0 || written.levels == kUnknownLevel) {
+        if (!usable || written.correct == 0 || written.levels == kUnknownLevel || IsRepeated(written)) {
             return;
         }
         if (written.levels == 0 && m_unmarkedLine == 0) {
@@ -111,6 +112,7 @@ public:
         held.nCorrect = static_cast<unsigned char>(written.correct);
         m_pack.m_questions.push_back(held);
         m_questionLevels.push_back(written.levels);
+        m_questionLines.push_back(written.question.line);
     }
 
     void BrokenQuestion() override { ++m_pack.m_written; }
@@ -172,6 +174,62 @@ public:
     }
 
 private:
+    // A game never asks a question twice: the same question with the same answers, for the same
+    // levels, is left out after its first time.
+    bool IsRepeated(const WrittenQuestion& written) {
+        SortedAnswers answers;
+        for (int k = 0; k < kAnswerCount; ++k) {
+            answers[k] = m_held.answers[k].c_str();
+        }
+        Sort(answers);
+        std::uint64_t hash = kHashStart ^ written.levels;
+        Hash(hash, m_held.question.c_str());
+        for (const char* answer : answers) {
+            Hash(hash, answer);
+        }
+        const auto [first, last] = m_seen.equal_range(hash);
+        for (auto seen = first; seen != last; ++seen) {
+            if (IsSame(seen->second, written.levels, answers)) {
+                Tell(written.question.line, written.question.column,
+                     "this question is the one on line " + std::to_string(m_questionLines[seen->second]) +
+                         " again, with the same answers; a game would ask it twice");
+                return true;
+            }
+        }
+        m_seen.emplace(hash, static_cast<std::uint32_t>(m_pack.m_questions.size()));
+        return false;
+    }
+
+    using SortedAnswers = const char* [kAnswerCount];
+
+    static void Sort(SortedAnswers& answers) {
+        std::sort(std::begin(answers), std::end(answers),
+                  [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
+    }
+
+    // FNV-1a over the texts, each with its terminator.
+    static constexpr std::uint64_t kHashStart = 14695981039346656037ULL;
+    static void Hash(std::uint64_t& hash, const char* text) {
+        do {
+            hash = (hash ^ static_cast<unsigned char>(*text)) * 1099511628211ULL;
+        } while (*text++ != '\0');
+    }
+
+    bool IsSame(std::uint32_t held, unsigned levels, const SortedAnswers& answers) const {
+        const QuestionPack::HeldQuestion& other = m_pack.m_questions[held];
+        const char* texts = m_pack.m_texts.c_str();
+        if (m_questionLevels[held] != levels || m_held.question != texts + other.text[0]) {
+            return false;
+        }
+        SortedAnswers others;
+        for (int k = 0; k < kAnswerCount; ++k) {
+            others[k] = texts + other.text[1 + k];
+        }
+        Sort(others);
+        return std::equal(std::begin(answers), std::end(answers), std::begin(others),
+                          [](const char* a, const char* b) { return std::strcmp(a, b) == 0; });
+    }
+
     std::uint32_t Keep(const std::string& text) {
         const std::uint32_t at = static_cast<std::uint32_t>(m_pack.m_texts.size());
         m_pack.m_texts.append(text.c_str(), text.size() + 1);
@@ -190,9 +248,11 @@ private:
     PackRules m_rules;
     HeldTexts m_held;
     std::vector<unsigned> m_questionLevels;  // for each question held
+    std::vector<int> m_questionLines;
     int m_levelLine[kPackLevelCount] = {};  // where the pack first names each level
     int m_unmarked = 0;                      // questions held before any level mark
     int m_unmarkedLine = 0;
+    std::unordered_multimap<std::uint64_t, std::uint32_t> m_seen;  // each question held, by the hash of its texts
 };
 
 QuestionPack QuestionPack::Read(std::string_view bytes) {

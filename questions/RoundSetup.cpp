@@ -39,6 +39,7 @@ public:
         for (int i = 0; i < kRoundLength; ++i) {
             m_drawn[i] = i;
         }
+        m_moved.reserve(kRoundLength);  // a draw seldom moves more
     }
     int Count() const { return m_count; }
     int At(int position) const {

@@ -83,3 +83,21 @@ TEST(PackRulesTest, ALevelNeedsAGamesWorthOfQuestions) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PackRulesTest, AQuestionWrittenAgainWithTheSameAnswersIsLeftOutAfterItsFirstTime) {
+    const std::string twice = AikenQuestion(u8"Кое не подхожда", u8"бор", u8"дъб", u8"цвете", u8"ела", 'C');
+    const std::string reordered = AikenQuestion(u8"Кое не подхожда", u8"ела", u8"цвете", u8"дъб", u8"бор", 'B');
+    const std::string other = AikenQuestion(u8"Кое не подхожда", u8"бор", u8"дъб", u8"кола", u8"ела", 'C');
+    const QuestionPack read = QuestionPack::Read(twice + other + reordered + AikenQuestions(24));
+    EXPECT_EQ(ProblemLines(read), Lines{"15:1: error: this question is the one on line 1 again, with the same answers; "
+                                        "a game would ask it twice"});
+    EXPECT_EQ(read.UsableCount(), 26);
+    // In two levels it is asked once in each.
+    const QuestionPack levels = QuestionPack::Read("[Easy]\n" + twice + AikenQuestions(24) + "[Hard]\n" + twice +
+                                                   AikenQuestions(24));
+    EXPECT_EQ(ProblemLines(levels), Lines{});
+}
+
+}  // namespace
