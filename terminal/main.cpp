@@ -86,7 +86,8 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& name) {
     return {Command::Play, std::vector<std::string>(argv + optind, argv + argc)};
 }
 
-// The help or the version fails, as on a full disk, when stdout cannot take it all: said on stderr.
+// The status once the help or the version is written: a failure, said on stderr, when stdout
+// could not take it all, as on a full disk.
 int Written(const std::string& name) {
     const bool failedBefore = std::ferror(stdout) != 0;
     errno = 0;
