@@ -27,7 +27,7 @@ WEB_PACKAGES := cmake make python3 clang-14 lld-14 wasi-libc libc++-14-dev-wasm3
 # Node.js may have come from elsewhere than Debian: Debian's is installed only where there is none.
 NODE_PACKAGES := $(if $(shell command -v node),,nodejs) $(if $(shell command -v npm),,npm)
 WEB_PORT := 8080
-DIST_PACKAGES := debhelper dpkg-dev fakeroot lintian zip man-db
+DIST_PACKAGES := debhelper dpkg-dev fakeroot lintian zip man-db appstream desktop-file-utils
 WINDOWS_PACKAGES := git g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth fonts-liberation fonts-wine locales
 
 play: windows

@@ -10,14 +10,8 @@
 #include "play/Key.h"
 #include "play/MainScreen.h"
 #include "play/Menus.h"
+#include "play/Request.h"
 #include "play/Target.h"
-
-// What only the platform can do for the player.
-struct Request {
-    enum class Kind { OpenAddress, Close };
-    Kind kind;
-    std::string address;  // Windows-1251, to open: the web address or "mailto:" and the e-mail address
-};
 
 // The menu open on the menu bar, with its highlighted item.
 struct OpenMenu {

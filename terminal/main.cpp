@@ -1,12 +1,16 @@
 #include <getopt.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "terminal/Charset.h"
 #include "terminal/Console.h"
@@ -15,6 +19,7 @@
 
 namespace {
 
+constexpr int kCannotWrite = 1;  // the help or the version could not be written
 constexpr int kCannotRun = 2;
 const char kDefaultPath[] = "mendo";  // when the program is started without a name
 const char kVersion[] = "mendo " MENDO_VERSION "\n";
@@ -47,10 +52,16 @@ std::string ProgramName(const char* path) {
     return name;
 }
 
-enum class Asked { Play, Help, Version, Wrong };
+// What the command line asks the program to do.
+enum class Command { Play, ShowHelp, ShowVersion, Wrong };
 
-// What the command line asks, read with the C library's getopt_long; a wrong one is told on stderr.
-Asked ReadOptions(int argc, char** argv, const std::string& name) {
+struct CommandLine {
+    Command command;
+    std::vector<std::string> operands;  // the arguments after the options
+};
+
+// What the command line asks, read with the C library's getopt_long; a wrong option is told on stderr.
+CommandLine ReadCommandLine(int argc, char** argv, const std::string& name) {
     static const option kOptions[] = {
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
@@ -59,8 +70,8 @@ Asked ReadOptions(int argc, char** argv, const std::string& name) {
     opterr = 0;  // the game tells of a wrong option itself, in one line
     // Help and the version are answered at once, whatever follows them.
     switch (getopt_long(argc, argv, "+hV", kOptions, nullptr)) {
-        case 'h': return Asked::Help;
-        case 'V': return Asked::Version;
+        case 'h': return {Command::ShowHelp, {}};
+        case 'V': return {Command::ShowVersion, {}};
         case -1: break;
         default: {
             // A long option is the argument before the next; a short one may stand among others.
@@ -69,15 +80,27 @@ Asked ReadOptions(int argc, char** argv, const std::string& name) {
             const std::string wrong = isLong ? last : std::string("-") + static_cast<char>(optopt);
             std::fprintf(stderr, "%s: unknown option %s; usage: %s %s\n", name.c_str(), wrong.c_str(), name.c_str(),
                          kUsage);
-            return Asked::Wrong;
+            return {Command::Wrong, {}};
         }
     }
-    if (optind < argc) {
-        std::fprintf(stderr, "%s: unexpected argument %s; usage: %s %s\n", name.c_str(), argv[optind], name.c_str(),
-                     kUsage);
-        return Asked::Wrong;
+    return {Command::Play, std::vector<std::string>(argv + optind, argv + argc)};
+}
+
+// The status once the help or the version is written: a failure, said on stderr, when stdout
+// could not take it all, as on a full disk.
+int Written(const std::string& name) {
+    const bool failedBefore = std::ferror(stdout) != 0;
+    errno = 0;
+    const bool failedNow = std::fclose(stdout) != 0;
+    if (!failedBefore && !failedNow) {
+        return 0;
     }
-    return Asked::Play;
+    if (failedNow && errno != 0) {
+        std::fprintf(stderr, "%s: write error: %s\n", name.c_str(), std::strerror(errno));
+    } else {
+        std::fprintf(stderr, "%s: write error\n", name.c_str());
+    }
+    return kCannotWrite;
 }
 
 // The variable that names the locale of the character type, as the C library reads them.
@@ -128,22 +151,81 @@ std::string Refusal(const char* path) {
     return "";
 }
 
+// The columns of the terminal that stderr shows on: 0 when stderr is no terminal or says no width.
+std::size_t ErrorColumns() {
+    if (isatty(STDERR_FILENO) == 0) {
+        return 0;
+    }
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col;
+    }
+    const char* const columns = std::getenv("COLUMNS");
+    if (columns == nullptr) {
+        return 0;
+    }
+    char* end = nullptr;
+    const long value = std::strtol(columns, &end, 10);
+    return end != columns && *end == '\0' && value > 0 ? static_cast<std::size_t>(value) : 0;
+}
+
+// The text in lines of at most the width, broken at blanks; a line feed starts a new line, and a
+// word longer than the width has a line of its own. Bytes count as cells: the refusals are in
+// ASCII, and a name in another script only makes its line shorter than it could be.
+std::string WrappedAtBlanks(const std::string& text, std::size_t width) {
+    std::string wrapped;
+    std::size_t column = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
+        const std::size_t length = end - start;
+        if (column > 0 && column + 1 + length > width) {
+            wrapped += '\n';
+            column = 0;
+        } else if (column > 0) {
+            wrapped += ' ';
+            ++column;
+        }
+        wrapped.append(text, start, length);
+        column += length;
+        if (end < text.size() && text[end] == '\n') {
+            wrapped += '\n';
+            column = 0;
+        }
+        start = end + 1;
+    }
+    return wrapped;
+}
+
+// Why the game cannot run, on stderr after the program's name, fitted to the terminal's width.
+void Refuse(const std::string& name, const std::string& refusal) {
+    const std::string message = name + ": " + refusal;
+    const std::size_t columns = ErrorColumns();
+    std::fprintf(stderr, "%s\n", (columns > 0 ? WrappedAtBlanks(message, columns) : message).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const char* const path = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0' ? argv[0] : kDefaultPath;
     const std::string name = ProgramName(path);
-    switch (ReadOptions(argc, argv, name)) {
-        case Asked::Help:
+    const CommandLine asked = ReadCommandLine(argc, argv, name);
+    switch (asked.command) {
+        case Command::ShowHelp:
             std::printf("Usage: %s %s\n", name.c_str(), kUsage);
-            std::printf(kHelp, path);
-            return 0;
-        case Asked::Version: std::fputs(kVersion, stdout); return 0;
-        case Asked::Wrong: return kCannotRun;
-        case Asked::Play: break;
+            std::printf(kHelp, name.c_str());
+            return Written(name);
+        case Command::ShowVersion: std::fputs(kVersion, stdout); return Written(name);
+        case Command::Wrong: return kCannotRun;
+        case Command::Play: break;
+    }
+    if (!asked.operands.empty()) {
+        std::fprintf(stderr, "%s: unexpected argument %s; usage: %s %s\n", name.c_str(), asked.operands[0].c_str(),
+                     name.c_str(), kUsage);
+        return kCannotRun;
     }
     if (const std::string refusal = Refusal(path); !refusal.empty()) {
-        std::fprintf(stderr, "%s: %s\n", name.c_str(), refusal.c_str());
+        Refuse(name, refusal);
         return kCannotRun;
     }
     {
@@ -152,7 +234,7 @@ int main(int argc, char** argv) {
         TerminalEvents events;
         Console console;
         if (!console.Opened()) {
-            std::fprintf(stderr, "%s: the terminal could not be set up for the game; %s\n", name.c_str(), kTryThis);
+            Refuse(name, std::string("the terminal could not be set up for the game; ") + kTryThis);
             return kCannotRun;
         }
         Frontend frontend(events, FromLocale(name.c_str()));

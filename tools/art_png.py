@@ -1,8 +1,12 @@
 """Reads the game's icons and bitmaps and writes them as PNG, with the standard library only.
 
-Icons keep their transparency from the AND mask.
+Icons keep their transparency from the AND mask. From the command line, one image of an icon:
+
+Usage: art_png.py ICON WIDTH SCALE OUT.png
+       (the icon's image of WIDTH pixels, each pixel made SCALE by SCALE, as for a larger icon)
 """
 import struct
+import sys
 import zlib
 
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
@@ -76,6 +80,8 @@ def read_icon(data, size=None):
         raise ValueError("not an icon file")
     entries = [struct.unpack_from("<BBBBHHII", data, 6 + 16 * i) for i in range(count)]
     widths = [entry[0] or 256 for entry in entries]
+    if size and size not in widths:
+        raise ValueError(f"no image {size} pixels wide, only {', '.join(map(str, widths))}")
     chosen = widths.index(size) if size else widths.index(max(widths))
     return read_dib(data, entries[chosen][7], mask_follows=True)
 
@@ -91,3 +97,18 @@ def read_art(path, size=None):
         data = infile.read()
     return read_bitmap(data) if path.endswith(".bmp") else read_icon(data, size)
 
+
+def main(arguments):
+    if len(arguments) != 4 or not arguments[1].isdigit() or not arguments[2].isdigit():
+        sys.exit(__doc__[__doc__.index("Usage:"):].rstrip())
+    icon, width, scale, out = arguments
+    try:
+        picture = read_art(icon, int(width))
+    except (OSError, ValueError) as error:
+        sys.exit("art_png.py: %s: %s" % (icon, error))
+    with open(out, "wb") as outfile:
+        outfile.write(picture.scaled(int(scale)).png())
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])

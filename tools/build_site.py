@@ -2,9 +2,10 @@
 """Builds the browser edition's site: the page's files with the window's texts and figures put
 in from the game's headers, the names and figures its scripts need as a module of their own,
 the art as PNG, the game's module, the web app manifest and the service worker with the list
-and version of everything it keeps.
+and version of everything it keeps. The headers' values come as JSON from the program that
+includes them (web/SiteHeaders.cpp), built for this machine.
 
-Usage: build_site.py SOURCE_ROOT MODULE.wasm SITE_FOLDER
+Usage: build_site.py SOURCE_ROOT MODULE.wasm SITE_HEADERS_PROGRAM SITE_FOLDER
 """
 import hashlib
 import html
@@ -12,10 +13,10 @@ import json
 import os
 import re
 import shutil
+import subprocess
 import sys
 
 import art_png
-from cpp_header import Headers
 
 PAGE_FOLDER = "web/site"
 VERSION_FILE = "VERSION"
@@ -27,20 +28,6 @@ SERVICE_WORKER = "sw.js"
 NAMES_MODULE = "headers.js"
 SILVER = (192, 192, 192)  # the toolbar bitmap's background, which shows the window through
 
-HEADERS = [
-    "engine/StartTexts.h",
-    "res/WindowTexts.h",
-    "res/GameKeys.h",
-    "play/Look.h",
-    "play/Key.h",
-    "play/Target.h",
-    "play/Menus.h",
-    "play/Box.h",
-    "play/Play.h",
-    "engine/TriviaGame.h",
-    "engine/RoundRecord.h",
-    "ui/MainWindowLook.h",
-]
 # The enums the scripts hand to the module and read from it, under the names they use.
 ENUMS = {
     "KeyName": "KeyName",
@@ -49,7 +36,7 @@ ENUMS = {
     "BoxKind": "BoxKind",
     "BoxIcon": "BoxIcon",
     "AboutLink": "AboutLink",
-    "RequestKind": "Kind",
+    "RequestKind": "Request::Kind",
 }
 FIGURES = {"CLOCK_PERIOD_MS": "kClockPeriodMs", "ANSWER_COUNT": "kAnswerCount"}
 
@@ -76,28 +63,35 @@ def css_colour(rgb):
     return "#" + "".join(f"{value:02x}" for value in rgb)
 
 
+def read_headers(program):
+    """The shared headers' texts, figures and enums, as the program that includes them prints them."""
+    printed = subprocess.run([program], stdout=subprocess.PIPE, check=True).stdout
+    return json.loads(printed.decode("utf-8"))
+
+
 def window_values(headers):
     """What the page and its style sheet show of the window, by the headers."""
+    texts, lists, numbers, colours = headers["texts"], headers["textLists"], headers["numbers"], headers["colours"]
     return {
         # The start screen is in the page as built: it shows before the module has loaded.
-        "start": {"question": headers.constant("kStartQuestion"), "answers": headers.texts("kStartAnswers")},
-        "title": headers.macro_text("MENDO_TITLE"),
+        "start": {"question": texts["kStartQuestion"], "answers": lists["kStartAnswers"]},
+        "title": texts["MENDO_TITLE"],
         "menus": {
-            "game": menu_label(headers.macro_text("MENDO_MENU_GAME")),
-            "about": menu_label(headers.macro_text("MENDO_MENU_ABOUT")),
+            "game": menu_label(texts["MENDO_MENU_GAME"]),
+            "about": menu_label(texts["MENDO_MENU_ABOUT"]),
         },
-        "letters": headers.calls("ANSWER_KEY", "res/GameKeys.h"),
+        "letters": lists["ANSWER_KEY"],
         # The scale's steps stand a blank line apart.
-        "rankScale": headers.macro_text("MENDO_RANK_SCALE").split("\n\n"),
-        "rank": {"lowest": headers.constant("kRankLowest"), "highest": headers.constant("kRankHighest")},
-        "aboutLabels": {"web": headers.macro_text("MENDO_WEB_LABEL"), "mail": headers.macro_text("MENDO_MAIL_LABEL")},
-        "costs": {"remove": headers.constant("kRemoveCost"), "reveal": headers.constant("kRevealCost")},
+        "rankScale": texts["MENDO_RANK_SCALE"].split("\n\n"),
+        "rank": {"lowest": numbers["kRankLowest"], "highest": numbers["kRankHighest"]},
+        "aboutLabels": {"web": texts["MENDO_WEB_LABEL"], "mail": texts["MENDO_MAIL_LABEL"]},
+        "costs": {"remove": numbers["kRemoveCost"], "reveal": numbers["kRevealCost"]},
         "look": {
-            "steelBlue": css_colour(headers.constant("kSteelBlue")),
-            "green": css_colour(headers.constant("kGreen")),
-            "linkBlue": css_colour(headers.constant("kLinkBlue")),
-            "questionFace": headers.constant("kQuestionFace"),
-            "fontHeight": headers.constant("kFontHeight"),
+            "steelBlue": css_colour(colours["kSteelBlue"]),
+            "green": css_colour(colours["kGreen"]),
+            "linkBlue": css_colour(colours["kLinkBlue"]),
+            "questionFace": texts["kQuestionFace"],
+            "fontHeight": numbers["kFontHeight"],
         },
     }
 
@@ -106,9 +100,9 @@ def names_module(headers):
     lines = ["// The game's names and figures that the page's scripts share with its C++ headers,",
              "// written by the site's build from those headers.", ""]
     for name, enum in ENUMS.items():
-        lines.append(f"export const {name} = Object.freeze({json.dumps(headers.enum(enum))});")
-    for name, constant in FIGURES.items():
-        lines.append(f"export const {name} = {json.dumps(headers.constant(constant))};")
+        lines.append(f"export const {name} = Object.freeze({json.dumps(headers['enums'][enum])});")
+    for name, number in FIGURES.items():
+        lines.append(f"export const {name} = {json.dumps(headers['numbers'][number])};")
     return "\n".join(lines) + "\n"
 
 
@@ -177,12 +171,12 @@ def version_of(site, names):
 
 
 def main():
-    root, module, site = sys.argv[1:4]
+    root, module, program, site = sys.argv[1:5]
     page = os.path.join(root, PAGE_FOLDER)
     shutil.rmtree(site, ignore_errors=True)
     os.makedirs(site)
 
-    headers = Headers(root, HEADERS)
+    headers = read_headers(program)
     window = window_values(headers)
     for name in sorted(os.listdir(page)):
         if name == SERVICE_WORKER:

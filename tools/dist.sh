@@ -47,11 +47,16 @@ rm "$source_tree/debian/changelog.in"
 }
 mv "$work/mendo_${version}_amd64.deb" "$out/"
 
+# A download's read-me, with the version put in.
+readme() {
+    sed "s/@VERSION@/$version/" "docs/$1"
+}
+
 # The Windows download: the program, a read-me and the licence, with Windows line ends.
 zip_folder="$work/zip"
 mkdir -p "$zip_folder"
 install -m 644 "$exe" "$zip_folder/Mendo.exe"
-sed 's/$/\r/' docs/windows-readme.txt > "$zip_folder/README.txt"
+readme windows-readme.txt | sed 's/$/\r/' > "$zip_folder/README.txt"
 sed 's/$/\r/' LICENSE > "$zip_folder/LICENSE.txt"
 chmod 644 "$zip_folder"/*.txt
 settle "$zip_folder"
@@ -59,10 +64,11 @@ zip_name="Mendo-$version-win64.zip"
 (cd "$zip_folder" && zip -q -X -D "../$zip_name" Mendo.exe README.txt LICENSE.txt)
 mv "$work/$zip_name" "$out/"
 
-# The site, ready for any static host, with its licence.
+# The site, ready for any static host, with a read-me on how to serve it and the licence.
 site_name="mendo-web-$version"
 mkdir -p "$work/$site_name"
 cp -R "$site/." "$work/$site_name/"
+readme web-readme.txt > "$work/$site_name/README.txt"
 cp LICENSE "$work/$site_name/LICENSE.txt"
 chmod -R u=rwX,go=rX "$work/$site_name"
 settle "$work/$site_name"

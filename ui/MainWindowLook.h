@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "play/Look.h"
+#include "ui/QuestionFont.h"
 
 // How the game's window is set up, in figures: the game's and its floor's in the bench, which
 // shows the same window with no framework.
@@ -35,9 +36,7 @@ constexpr COLORREF kBackground = ColourRef(kSteelBlue);
 static_assert(kBackground == 0x009C7532, "steel blue");
 constexpr COLORREF kTextColour = ColourRef(kGreen);
 
-// The question's font; the number's is the same without the underline.
-inline constexpr char kQuestionFace[] = "Times New Roman";
-constexpr int kFontHeight = 20;
+// The question's font's weight and character set.
 constexpr LONG kBold = 700;
 constexpr BYTE kCyrillic = 204;
 static_assert(kCyrillic == RUSSIAN_CHARSET, "the Cyrillic character set");

@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
 """The downloads as a player gets them, from build/dist/ as make dist wrote it: the Debian
-package checked by Debian's own tools, what the zip and the site's tarball hold, and a version
-changed in its one place carried into every edition.
+package checked by Debian's, the desktop's and AppStream's own tools, what the zip and the site's
+tarball hold and what their read-mes say, and a version changed in its one place carried into
+every edition.
 
 Usage: dist_test.py [unittest arguments]
 """
+import configparser
 import gzip
 import os
 import re
 import shutil
+import struct
 import subprocess
 import tarfile
 import tempfile
 import unittest
+import urllib.request
+import xml.etree.ElementTree as ElementTree
 import zipfile
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -20,6 +25,13 @@ DIST = os.path.join(ROOT, "build", "dist")
 VERSION = open(os.path.join(ROOT, "VERSION")).read().strip()
 # A version nobody would release, for the copy of the tree that changes it.
 OTHER_VERSION = "9.99"
+APP_ID = "test.mendo.mendo"
+DESKTOP_ENTRY = os.path.join("usr", "share", "applications", APP_ID + ".desktop")
+METAINFO = os.path.join("usr", "share", "metainfo", APP_ID + ".metainfo.xml")
+# The id's domain is the reserved .test, as the project has no domain of its own, which AppStream
+# notes and accepts.
+ID_NOTE = "cid-maybe-not-rdns"
+WAIT_SECONDS = 10
 
 
 def run(*command, **options):
@@ -32,6 +44,16 @@ def run(*command, **options):
 
 def names(version):
     return ("mendo_%s_amd64.deb" % version, "Mendo-%s-win64.zip" % version, "mendo-web-%s.tar.gz" % version)
+
+
+def release_version(metainfo):
+    return ElementTree.parse(metainfo).getroot().find("releases/release").get("version")
+
+
+def png_size(path):
+    with open(path, "rb") as file:
+        header = file.read(24)
+    return struct.unpack(">II", header[16:24])
 
 
 def cp1251(text):
@@ -49,12 +71,46 @@ class DebianPackage(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.unpacked)
         run("dpkg-deb", "-x", self.package, self.unpacked)
 
-    def test_lintian_finds_no_error_and_no_warning(self):
-        report = subprocess.run(["lintian", "--fail-on", "error,warning", self.package], capture_output=True,
-                                text=True)
-        tags = [line for line in report.stdout.splitlines() if re.match(r"[EW]: ", line)]
+    def test_lintian_finds_nothing_even_pedantic(self):
+        report = subprocess.run(["lintian", "--pedantic", "--info", "--fail-on", "error,warning,info,pedantic",
+                                 self.package], capture_output=True, text=True)
+        tags = [line for line in report.stdout.splitlines() if re.match(r"[EWIPX]: ", line)]
         self.assertEqual(tags, [])
         self.assertEqual(report.returncode, 0, report.stdout + report.stderr)
+
+    def test_its_desktop_entry_starts_the_game_in_a_terminal_with_its_icon(self):
+        entry_path = os.path.join(self.unpacked, DESKTOP_ENTRY)
+        run("desktop-file-validate", entry_path)
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(entry_path, encoding="utf-8")
+        entry = entry["Desktop Entry"]
+        self.assertEqual(entry["Terminal"], "true")
+        self.assertIn("Game", entry["Categories"].split(";"))
+        game = os.path.join(self.unpacked, entry["Exec"].lstrip("/"))
+        self.assertEqual(run(game, "--version").stdout, "mendo %s\n" % VERSION)
+        icons = os.path.join(self.unpacked, "usr", "share", "icons", "hicolor")
+        sizes = sorted(os.listdir(icons), key=lambda size: int(size.split("x")[0]))
+        self.assertEqual(sizes, ["16x16", "32x32", "64x64", "128x128"])
+        for size in sizes:
+            with self.subTest(size):
+                icon = os.path.join(icons, size, "apps", entry["Icon"] + ".png")
+                self.assertEqual("%dx%d" % png_size(icon), size)
+
+    def test_its_metainfo_passes_appstream_and_names_this_release_and_the_entry(self):
+        report = subprocess.run(["appstreamcli", "validate-tree", "--no-net", "--pedantic", self.unpacked],
+                                capture_output=True, text=True)
+        self.assertEqual(report.returncode, 0, report.stdout + report.stderr)
+        notes = re.findall(r"^\s*[EWIP]: \S+ (\S+)", report.stdout, re.MULTILINE)
+        self.assertEqual(notes, [ID_NOTE], report.stdout)
+        metainfo = os.path.join(self.unpacked, METAINFO)
+        run("appstreamcli", "validate", "--no-net", metainfo)
+        component = ElementTree.parse(metainfo).getroot()
+        self.assertEqual(component.findtext("id"), APP_ID)
+        self.assertEqual(release_version(metainfo), VERSION)
+        self.assertEqual(component.findtext("launchable"), os.path.basename(DESKTOP_ENTRY))
+        self.assertEqual(component.findtext("provides/binary"), "mendo")
+        self.assertTrue(os.path.exists(os.path.join(self.unpacked, "usr", "games", "mendo")))
 
     def test_the_unpacked_game_tells_its_version_and_its_manual_page_renders_without_a_warning(self):
         game = os.path.join(self.unpacked, "usr", "games", "mendo")
@@ -91,6 +147,41 @@ class Downloads(unittest.TestCase):
             self.assertEqual({(member.uid, member.gid) for member in members}, {(0, 0)})
 
 
+class ReadMes(unittest.TestCase):
+    def test_the_zips_read_me_names_the_version_and_the_keys_with_windows_line_ends(self):
+        with zipfile.ZipFile(os.path.join(DIST, names(VERSION)[1])) as download:
+            readme = download.read("README.txt").decode("ascii")
+        self.assertNotIn("@", readme)
+        self.assertIn("Version %s.\r\n" % VERSION, readme)
+        self.assertEqual(readme.count("\n"), readme.count("\r\n"))
+        for key in ("A, B, C, D", "Ctrl+E", "Ctrl+H", "Ctrl+L", "Alt+G", "Alt+A", "Alt+Space", "Alt+F4"):
+            self.assertIn(key, readme)
+
+    def test_the_sites_read_me_tells_how_to_serve_it_and_its_server_serves_it_so(self):
+        """The server the read-me names, started as it says, serves the module with the type it needs."""
+        folder = tempfile.mkdtemp(prefix="mendo-site-")
+        self.addCleanup(shutil.rmtree, folder)
+        with tarfile.open(os.path.join(DIST, names(VERSION)[2])) as site:
+            site.extractall(folder)
+        site = os.path.join(folder, "mendo-web-%s" % VERSION)
+        with open(os.path.join(site, "README.txt")) as file:
+            readme = file.read()
+        self.assertIn("Version %s.\n" % VERSION, readme)
+        for text in ("application/wasm", "HTTPS", "service worker", "localhost"):
+            self.assertIn(text, readme)
+        command = re.search(r"^  (python3 -m http.server .*) 8080$", readme, re.MULTILINE).group(1).split()
+        server = subprocess.Popen(command + ["0"], cwd=site, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                  text=True, env=dict(os.environ, PYTHONUNBUFFERED="1"))
+        self.addCleanup(server.stdout.close)
+        self.addCleanup(server.wait, WAIT_SECONDS)
+        self.addCleanup(server.kill)
+        # It tells its port on its first line as soon as it listens.
+        port = re.search(r" port (\d+) ", server.stdout.readline()).group(1)
+        with urllib.request.urlopen("http://127.0.0.1:%s/mendo.wasm" % port, timeout=WAIT_SECONDS) as reply:
+            self.assertEqual(reply.headers.get_content_type(), "application/wasm")
+            self.assertEqual(reply.read(4), b"\0asm")
+
+
 class OneVersion(unittest.TestCase):
     def test_a_version_changed_in_its_one_place_reaches_every_edition(self):
         folder = tempfile.mkdtemp(prefix="mendo-version-")
@@ -113,9 +204,11 @@ class OneVersion(unittest.TestCase):
         about = cp1251("версия " + OTHER_VERSION)
         with open(game, "rb") as file:
             self.assertIn(about, file.read(), "the About box")
+        self.assertEqual(release_version(os.path.join(unpacked, METAINFO)), OTHER_VERSION)
 
         with zipfile.ZipFile(zip_name) as download:
             program = download.read("Mendo.exe")
+            self.assertIn(b"Version %s." % OTHER_VERSION.encode(), download.read("README.txt"))
         self.assertIn(about, program, "the About box")
         # The key and its value, each ending in a zero, the value on a four-byte bound.
         value = re.escape(utf16("FileVersion")) + b"\0\0(?:\0\0)?" + re.escape(utf16(OTHER_VERSION))
@@ -125,6 +218,7 @@ class OneVersion(unittest.TestCase):
             prefix = "mendo-web-%s/" % OTHER_VERSION
             manifest = site.extractfile(prefix + "manifest.webmanifest").read().decode("utf-8")
             module = site.extractfile(prefix + "mendo.wasm").read()
+            self.assertIn(b"Version %s." % OTHER_VERSION.encode(), site.extractfile(prefix + "README.txt").read())
         self.assertRegex(manifest, r'"version":\s*"%s"' % re.escape(OTHER_VERSION))
         self.assertIn(about, module, "the About box")
 

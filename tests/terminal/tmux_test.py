@@ -105,18 +105,20 @@ def styled_rows(capture):
     return rows
 
 
-def run_in_pty(arguments, **environment):
-    """The program with a pseudo-terminal of 80 x 24 as its input and output, and a variable set to
-    None left out: its status, its stderr, and what it wrote to the terminal."""
+def run_in_pty(arguments, program=None, size=(24, 80), errors_shown=False, **environment):
+    """The program with a pseudo-terminal of 80 x 24 as its input and output (and its stderr, when
+    shown), and a variable set to None left out: its status, its stderr, and what it wrote to the
+    terminal."""
     variables = dict(os.environ, LC_ALL="C.UTF-8", TERM="xterm-256color")
     variables.update(environment)
     variables = {name: value for name, value in variables.items() if value is not None}
     player, terminal = pty.openpty()
-    fcntl.ioctl(terminal, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 80, 0, 0))
+    fcntl.ioctl(terminal, termios.TIOCSWINSZ, struct.pack("HHHH", size[0], size[1], 0, 0))
     modes = termios.tcgetattr(terminal)
     try:
-        run = subprocess.run([PROGRAM] + arguments, stdin=terminal, stdout=terminal, stderr=subprocess.PIPE,
-                             env=variables, text=True, timeout=WAIT_SECONDS)
+        run = subprocess.run([program or PROGRAM] + arguments, stdin=terminal, stdout=terminal,
+                             stderr=terminal if errors_shown else subprocess.PIPE, env=variables, text=True,
+                             timeout=WAIT_SECONDS)
         unchanged = termios.tcgetattr(terminal) == modes
     finally:
         os.close(terminal)
@@ -137,15 +139,16 @@ def run_in_pty(arguments, **environment):
 class GameInTmux:
     """One run of the game in a private tmux server."""
 
-    def __init__(self, locale="C.UTF-8", name=None, term="tmux-256color", environment=(), shell=False):
+    def __init__(self, locale="C.UTF-8", name=None, term="tmux-256color", environment=(), shell=False, width=80):
         """The program starts under its own name, or under another through a link, with TERM and the
         other variables given and no NO_COLOR unless given. It starts alone, or from an interactive
         shell with job control as a player starts it."""
         self.folder = tempfile.mkdtemp(prefix="mendo-tmux-")
-        program = PROGRAM
+        self.program = PROGRAM
         if name is not None:
-            program = os.path.join(self.folder, name)
-            os.symlink(PROGRAM, program)
+            self.program = os.path.join(self.folder, name)
+            os.symlink(PROGRAM, self.program)
+        program = self.program
         self.socket = "mendo-test-%d-%s" % (os.getpid(), os.path.basename(self.folder))
         launcher = os.path.join(self.folder, "launch.sh")
         with open(launcher, "w") as file:
@@ -154,7 +157,7 @@ class GameInTmux:
         # tmux sets TERM in a new pane itself; env sets it after.
         variables = ["env", "-u", "NO_COLOR", "TERM=" + term] + ["%s=%s" % pair for pair in environment]
         command = variables + (["PS1=$ ", "ENV=", "dash", "-i"] if shell else [launcher, program])
-        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80", "-y", "24", "-c", self.folder,
+        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", str(width), "-y", "24", "-c", self.folder,
                   "-e", "LC_ALL=" + locale, *command)
         try:
             self.tmux("set-option", "-g", "default-terminal", "tmux-256color")
@@ -202,6 +205,10 @@ class GameInTmux:
 
     def screen(self):
         return self.tmux("capture-pane", "-p")
+
+    def written_lines(self):
+        """The lines as the program wrote them: those the terminal wrapped, joined again."""
+        return self.tmux("capture-pane", "-p", "-J").rstrip("\n").split("\n")
 
     def styles(self):
         """The screen's cells with their attributes, row by row."""
@@ -601,12 +608,25 @@ class Options(unittest.TestCase):
                     self.assertTrue(run.stdout.startswith("Usage: mendo [-h | --help] [-V | --version]\n"),
                                     run.stdout)
                     for text in ("trivia game in Bulgarian", "A to D answer", "Ctrl+Z", "Ctrl+C",
-                                 "Cyrillic letters", "LC_ALL=C.UTF-8 " + PROGRAM, "--version"):
+                                 "Cyrillic letters", "  LC_ALL=C.UTF-8 mendo\n", "--version"):
                         self.assertIn(text, run.stdout)
+                    self.assertNotIn(os.path.dirname(PROGRAM), run.stdout, "started by its path, named by its name")
             for option in ("--version", "-V"):
                 with self.subTest(option, locale=locale):
                     run = self.run_program(option, LC_ALL=locale)
                     self.assertEqual((run.returncode, run.stdout, run.stderr), (0, "mendo %s\n" % VERSION, ""))
+
+    def test_help_and_version_that_cannot_be_written_fail_with_a_message(self):
+        """As to a full disk, or to a closed stdout."""
+        for option in ("--help", "-h", "--version", "-V"):
+            with self.subTest(option):
+                with open("/dev/full", "w") as full:
+                    run = subprocess.run([PROGRAM, option], stdout=full, stderr=subprocess.PIPE, text=True,
+                                         timeout=WAIT_SECONDS)
+                self.assertEqual((run.returncode, run.stderr), (1, "mendo: write error: No space left on device\n"))
+                closed = subprocess.run(["sh", "-c", 'exec "$0" "$1" >&-', PROGRAM, option], capture_output=True,
+                                        text=True, timeout=WAIT_SECONDS)
+                self.assertEqual((closed.returncode, closed.stderr), (1, "mendo: write error: Bad file descriptor\n"))
 
     def test_help_leaves_a_terminal_alone(self):
         for option in ("--help", "--version"):
@@ -645,6 +665,14 @@ class Refusals(unittest.TestCase):
         self.assertTrue(error.startswith("mendo: ") and error.endswith("\n"), error)
         for word in words:
             self.assertIn(word, error)
+        return error
+
+    def check_wrapped(self, lines, unwrapped, width):
+        """Every line fits but a word longer than the width, and no word is cut between lines."""
+        self.assertGreater(len(lines), unwrapped.count("\n"), "wrapped:\n" + "\n".join(lines))
+        for line in lines:
+            self.assertTrue(len(line) <= width or " " not in line, "too long: %r" % line)
+        self.assertEqual(" ".join(lines).split(), unwrapped.split())
 
     def test_terminals_that_cannot_show_the_game(self):
         for term in (None, "", "dumb", "no-such-terminal"):
@@ -652,9 +680,28 @@ class Refusals(unittest.TestCase):
                 self.check_refusal(("TERM", "move its cursor", "TERM=xterm-256color"), TERM=term)
 
     def test_a_locale_that_is_not_installed(self):
-        self.check_refusal(("xx_YY.UTF-8", "LANG", "not installed", "LC_ALL=C.UTF-8"), LC_ALL=None,
-                           LC_CTYPE=None, LANG="xx_YY.UTF-8")
+        """Told in the lines it was written in where stderr is no terminal, whatever COLUMNS says."""
+        error = self.check_refusal(("xx_YY.UTF-8", "LANG", "not installed", "LC_ALL=C.UTF-8"), LC_ALL=None,
+                                   LC_CTYPE=None, LANG="xx_YY.UTF-8", COLUMNS="20")
+        self.assertEqual(error.count("\n"), 2, error)
         self.check_refusal(("xx_YY.UTF-8", "LC_ALL", "not installed"), LC_ALL="xx_YY.UTF-8")
+
+    def test_a_refusal_fits_a_narrow_terminal_between_words(self):
+        width = 40
+        for locale, term in (("C.UTF-8", "dumb"), ("xx_YY.UTF-8", "tmux-256color"), ("C", "tmux-256color")):
+            with self.subTest(locale=locale, term=term):
+                game = GameInTmux(locale=locale, term=term, name="mendo", width=width)
+                self.addCleanup(game.close)
+                self.assertEqual(game.wait_for_file("status"), "2")
+                _, unwrapped, _ = run_in_pty([], program=game.program, LC_ALL=locale, TERM=term)
+                self.assertTrue(unwrapped.startswith("mendo: "), unwrapped)
+                self.check_wrapped(game.written_lines(), unwrapped, width)
+
+    def test_a_terminal_that_tells_no_width_wraps_to_columns(self):
+        status, _, shown = run_in_pty([], size=(0, 0), errors_shown=True, TERM="dumb", COLUMNS="30")
+        _, unwrapped, _ = run_in_pty([], TERM="dumb")
+        self.assertEqual(status, 2)
+        self.check_wrapped(shown.decode().replace("\r\n", "\n").rstrip("\n").split("\n"), unwrapped, 30)
 
 
 class Looks(unittest.TestCase):

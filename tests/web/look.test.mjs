@@ -74,7 +74,7 @@ for (const [name, device] of Object.entries({ desktop: DESKTOP, phone: PHONE }))
       assert.deepEqual(look, {
         background: colourOf("kSteelBlue"),
         text: colourOf("kGreen"),
-        face: definitionOf("ui/MainWindowLook.h", "kQuestionFace")[0],
+        face: definitionOf("ui/QuestionFont.h", "kQuestionFace")[0],
         weight: 700,
         style: "italic",
         line: "underline",
