@@ -4,6 +4,9 @@
 #pragma once
 
 #define MENDO_TITLE "Velt's Mendo"
+// With a pack of the player's questions, the title names it first, as a window names the
+// document it shows: "quiz.txt - Velt's Mendo".
+#define MENDO_PACK_TITLE_SEPARATOR " - "
 
 // Menu texts as the window's menus have them: "&" before the letter that chooses the item, a
 // tab before the key that does the same from anywhere.
