@@ -36,7 +36,7 @@ HEADERS = [
     "play/Target.h",
     "play/Menus.h",
     "play/Box.h",
-    "play/Play.h",
+    "play/GameSession.h",
     "engine/TriviaGame.h",
     "engine/RoundRecord.h",
     "ui/MainWindowLook.h",
