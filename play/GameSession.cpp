@@ -336,23 +336,23 @@ void GameSession::OpenAbout(AboutOpener opener) {
 
 // The engine's display operations.
 
-void GameSession::Engine::SetQuestionText(const char* text) {
+void GameSession::GameOnScreen::SetQuestionText(const char* text) {
     m_screen.question = text;
 }
 
-void GameSession::Engine::SetNumberLabel(const char* text) {
+void GameSession::GameOnScreen::SetNumberLabel(const char* text) {
     m_screen.number = text;
 }
 
-void GameSession::Engine::SetRankPosition(int position) {
+void GameSession::GameOnScreen::SetRankPosition(int position) {
     m_screen.rank = position;
 }
 
-void GameSession::Engine::Refresh() {
+void GameSession::GameOnScreen::Refresh() {
     ShowHeldTexts(*this, m_screen);
 }
 
-void GameSession::Engine::ShowMessageBox(const char* text, const char* caption, BoxIcon icon) {
+void GameSession::GameOnScreen::ShowMessageBox(const char* text, const char* caption, BoxIcon icon) {
     // The engine goes on past its box at once. The player sees the screen as a window's clock
     // shows it under the box, and what the engine shows after it when the box closes.
     ShowHeldTexts(*this, m_screen);

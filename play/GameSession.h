@@ -60,10 +60,10 @@ public:
     CTriviaGame& Game() { return m_game; }
 
 private:
-    // The engine, showing itself on the main screen and its boxes over it.
-    class Engine final : public CTriviaGame {
+    // The engine, showing itself on the session's main screen and in boxes over it.
+    class GameOnScreen final : public CTriviaGame {
     public:
-        explicit Engine(GameSession& session) : m_session(session) {}
+        explicit GameOnScreen(GameSession& session) : m_session(session) {}
         MainScreen m_screen;
 
     protected:
@@ -105,7 +105,7 @@ private:
     void Changed() { ++m_revision; }
 
     bool m_canClose;
-    Engine m_game{*this};
+    GameOnScreen m_game{*this};
     std::optional<MainScreen> m_underBox;  // the screen as the game's box found it
     std::optional<OpenMenu> m_menu;
     std::vector<Box> m_boxes;
