@@ -23,13 +23,13 @@ Frontend::Frontend(EventSource& events, std::wstring appName) : m_events(events)
 void Frontend::Run() {
     OnResize();
     while (!m_closing) {
-        Take(m_events.Next());
+        Handle(m_events.Next());
         CarryOutRequests();
         DrawChanges();
     }
 }
 
-void Frontend::Take(const Event& event) {
+void Frontend::Handle(const Event& event) {
     switch (event.kind) {
         case EventKind::Quit: m_closing = true; break;
         case EventKind::Tick: OnTick(event.now); break;

@@ -22,7 +22,8 @@ public:
     CTriviaGame& Game() { return m_session.Game(); }
 
 private:
-    void Take(const Event& event);
+    // An event of the terminal, as the session's input; the end or an interrupt closes the game.
+    void Handle(const Event& event);
     // What lies under a cell of the game's screen: the box on top takes every cell.
     Target TargetAt(int y, int x) const;
     void CarryOutRequests();
