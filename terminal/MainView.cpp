@@ -62,8 +62,9 @@ constexpr int kClockRow = 21;
 constexpr int kClockColumn = 2;
 constexpr int kClockWidth = kClockSize - 1;
 
-// The buttons, the menu bar's titles and the markers, as they show at rest.
-struct Spot {
+// What a click on the main screen acts on, the buttons, the menu bar's titles and the markers: the
+// target each is, and its text as it shows at rest.
+struct Hotspot {
     Target target;
     int y, x;
     std::wstring text;
@@ -80,33 +81,33 @@ std::wstring TitleWords(MenuTitle title) {
     return L" " + ToWide(ItemLabel(TitleText(title)).c_str()) + L" ";
 }
 
-std::vector<Spot> MakeSpots() {
-    std::vector<Spot> spots = {
+std::vector<Hotspot> MakeHotspots() {
+    std::vector<Hotspot> hotspots = {
         {TitleTarget(MenuTitle::Window), kTitleRow, 0, kWindowButton, Ink::Bar},
         {{Place::Close}, kTitleRow, kScreenColumns - 3, kCloseButton, Ink::Bar},
     };
     int x = kFirstTitleColumn;
     for (MenuTitle title : {MenuTitle::Game, MenuTitle::About}) {
-        spots.push_back({TitleTarget(title), kMenuRow, x, TitleWords(title), Ink::Menu});
-        x += static_cast<int>(spots.back().text.size());
+        hotspots.push_back({TitleTarget(title), kMenuRow, x, TitleWords(title), Ink::Menu});
+        x += static_cast<int>(hotspots.back().text.size());
     }
-    spots.push_back({{Place::Remove}, kToolRow, 60, L" -10 ", Ink::Menu});
-    spots.push_back({{Place::Reveal}, kToolRow, 66, L" -50 ", Ink::Menu});
+    hotspots.push_back({{Place::Remove}, kToolRow, 60, L" -10 ", Ink::Menu});
+    hotspots.push_back({{Place::Reveal}, kToolRow, 66, L" -50 ", Ink::Menu});
     for (int k = 1; k <= kAnswerCount; ++k) {
-        spots.push_back({{Place::Marker, k}, kAnswerRows[k - 1], kMarkerColumn, kIdleMarker, Ink::Game});
+        hotspots.push_back({{Place::Marker, k}, kAnswerRows[k - 1], kMarkerColumn, kIdleMarker, Ink::Game});
     }
-    return spots;
+    return hotspots;
 }
 
-const std::vector<Spot>& Spots() {
-    static const std::vector<Spot> spots = MakeSpots();
-    return spots;
+const std::vector<Hotspot>& Hotspots() {
+    static const std::vector<Hotspot> hotspots = MakeHotspots();
+    return hotspots;
 }
 
-const Spot* Find(const Target& target) {
-    for (const Spot& spot : Spots()) {
-        if (spot.target == target) {
-            return &spot;
+const Hotspot* Find(const Target& target) {
+    for (const Hotspot& hotspot : Hotspots()) {
+        if (hotspot.target == target) {
+            return &hotspot;
         }
     }
     return nullptr;
@@ -134,9 +135,9 @@ bool Follow(Value& drawn, const Value& shown) {
 }  // namespace
 
 Target MainView::TargetAt(int y, int x) {
-    for (const Spot& spot : Spots()) {
-        if (spot.Place().Holds(y, x)) {
-            return spot.target;
+    for (const Hotspot& hotspot : Hotspots()) {
+        if (hotspot.Place().Holds(y, x)) {
+            return hotspot.target;
         }
     }
     return {};
@@ -171,8 +172,8 @@ void MainView::DrawFrame() {
     canvas.PutText(kTitleRow, 0, ToWide(MENDO_TITLE), kScreenColumns, Ink::Bar, Align::Centre);
     canvas.PutText(kMenuRow, 0, L"", kScreenColumns, Ink::Menu);
     canvas.PutText(kKeysRow, 0, kKeys, kScreenColumns, Ink::Menu, Align::Centre);
-    for (const Spot& spot : Spots()) {
-        canvas.PutCharacters(spot.y, spot.x, spot.text, spot.ink);
+    for (const Hotspot& hotspot : Hotspots()) {
+        canvas.PutCharacters(hotspot.y, hotspot.x, hotspot.text, hotspot.ink);
     }
     for (int k = 0; k < kAnswerCount; ++k) {
         canvas.PutCharacters(kAnswerRows[k], kLetterColumn, std::wstring(1, static_cast<wchar_t>(L'A' + k)), Ink::Game);
