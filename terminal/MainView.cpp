@@ -122,9 +122,9 @@ std::vector<std::wstring> ScaleLines() {
     return WrapWords(ToWide(MENDO_RANK_SCALE), kScreenColumns - kScaleColumn);
 }
 
-// Whether the text to show differs from the one drawn, which it then becomes.
+// What was drawn becomes what is to show; whether it was different, and so must be drawn anew.
 template <typename Value>
-bool Follow(Value& drawn, const Value& shown) {
+bool ChangeTo(Value& drawn, const Value& shown) {
     if (drawn == shown) {
         return false;
     }
@@ -236,22 +236,22 @@ void MainView::DrawAll(const MainScreen& shown, int pressedMarker) {
 
 bool MainView::DrawChanges(const MainScreen& shown, int pressedMarker) {
     bool drawn = false;
-    if (Follow(m_drawn.question, shown.question)) {
+    if (ChangeTo(m_drawn.question, shown.question)) {
         DrawQuestion(shown.question);
         drawn = true;
     }
-    if (Follow(m_drawn.number, shown.number)) {
+    if (ChangeTo(m_drawn.number, shown.number)) {
         Surface().PutText(kNumberRow, kNumberColumn, Wide(shown.number), kNumberWidth, Ink::Game);
         drawn = true;
     }
     for (int k = 0; k < kAnswerCount; ++k) {
-        if (Follow(m_drawn.answer[k], shown.answer[k])) {
+        if (ChangeTo(m_drawn.answer[k], shown.answer[k])) {
             DrawAnswer(k, shown.answer[k]);
             drawn = true;
         }
     }
     const int released = m_drawnPressed;
-    if (Follow(m_drawnPressed, pressedMarker)) {
+    if (ChangeTo(m_drawnPressed, pressedMarker)) {
         for (int k = 1; k <= kAnswerCount; ++k) {
             if (k == pressedMarker || k == released) {
                 DrawMarker(k - 1, k == pressedMarker);
@@ -259,15 +259,15 @@ bool MainView::DrawChanges(const MainScreen& shown, int pressedMarker) {
         }
         drawn = true;
     }
-    if (Follow(m_drawn.rank, shown.rank)) {
+    if (ChangeTo(m_drawn.rank, shown.rank)) {
         DrawGauge(shown.rank);
         drawn = true;
     }
-    if (Follow(m_drawn.score, shown.score)) {
+    if (ChangeTo(m_drawn.score, shown.score)) {
         Surface().PutText(kScoreRow, kScoreColumn, ExpandTabs(Wide(shown.score)), kScoreWidth, Ink::Game);
         drawn = true;
     }
-    if (Follow(m_drawn.clock, shown.clock)) {
+    if (ChangeTo(m_drawn.clock, shown.clock)) {
         Surface().PutText(kClockRow, kClockColumn, Wide(shown.clock), kClockWidth, Ink::Game);
         drawn = true;
     }
