@@ -70,7 +70,7 @@ MENDO_EXPORT("release") void Release(int place, int index) {
 
 // The main screen.
 
-// Whether the screen or the held marker changed since the last call.
+// Whether the screen or the pressed marker changed since the last call.
 MENDO_EXPORT("screen_changed") int ScreenChanged() {
     const bool changed = g_session.Screen() != g_reported || g_session.PressedMarker() != g_reportedMarker;
     if (changed) {
