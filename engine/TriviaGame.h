@@ -12,7 +12,8 @@ struct QuestionPool;
 class QuestionPack;
 enum class PackLevel;
 
-// GameLevel: which pool the running game came from; 0 while no game runs.
+// GameLevel: which pool the running game came from; 0 while no game runs. 1, 2 and 4 are the
+// game's own codes for its three levels; the rules only ever ask whether a game runs, zero or not.
 enum GameLevel : int { kNoGame = 0, kEasy = 1, kHard = 2, kLogic = 4 };
 
 constexpr int kNoQuestion = kRoundLength;  // m_nCurrent when no question is pending
@@ -65,7 +66,9 @@ public:
     CString m_strAnswer[kAnswerCount];
     CString m_strScore;
 
-    // The answer that "-10" blanked last, 0 = none; it outlives questions and games.
+    // The answer that "-10" blanked last, 0 = none. It outlives questions and games on purpose:
+    // the first "-10" of a later question never blanks the answer number that the last "-10"
+    // blanked, unless a "-10" refused for want of uses left has cleared it since.
     static unsigned char s_lastRemoved;
 
 protected:

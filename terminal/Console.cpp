@@ -1,14 +1,10 @@
 #include "terminal/Console.h"
 
 #include <term.h>
-#include <termios.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "terminal/Ink.h"
@@ -27,21 +23,6 @@ const char kPasteMarksOff[] = "\033[?2004l";
 // The terminal reports the buttons going down and up, in the coding that has no limit of cells.
 const char kMouseOn[] = "\033[?1000h\033[?1006h";
 const char kMouseOff[] = "\033[?1006l\033[?1000l";
-
-// The signals whose default is to end the program with a core dump: the game cannot go on
-// after most of them, so their handler puts the terminal back at once, then the signal ends the
-// game as it would have.
-constexpr int kFaultSignals[] = {SIGQUIT, SIGILL, SIGTRAP, SIGABRT, SIGBUS, SIGFPE, SIGSEGV, SIGSYS, SIGXCPU, SIGXFSZ};
-// Room for the handler when the stack itself overflowed.
-constexpr std::size_t kFaultStackSize = 64 * 1024;
-alignas(16) char g_faultStack[kFaultStackSize];
-
-// What puts the terminal back, made before it is needed: a fault's handler can only write it.
-constexpr std::size_t kMostRestoreBytes = 512;
-char g_restore[kMostRestoreBytes];
-std::size_t g_restoreLength = 0;
-termios g_shellModes;
-bool g_haveShellModes = false;
 
 void Send(const char* sequence) {
     std::fputs(sequence, stdout);
@@ -72,21 +53,6 @@ std::string MouseOff() {
 std::string RestoreBytes() {
     return kPasteMarksOff + MouseOff() + Capability("sgr0") + Capability("op") + Capability("rmkx") +
            Capability("cnorm") + (HasAlternateScreen() ? Capability("rmcup") : Capability("clear"));
-}
-
-void RememberShellModes() {
-    g_haveShellModes = tcgetattr(STDOUT_FILENO, &g_shellModes) == 0;
-}
-
-void OnFault(int signal) {
-    // Only what is safe in a handler: writes and the terminal's modes.
-    ssize_t written = write(STDOUT_FILENO, g_restore, g_restoreLength);
-    (void)written;
-    if (g_haveShellModes) {
-        tcsetattr(STDOUT_FILENO, TCSANOW, &g_shellModes);
-    }
-    // The handler was reset and the signal is not held back: it ends the game now, as it would have.
-    raise(signal);
 }
 
 }  // namespace
@@ -145,35 +111,14 @@ Console::Console() {
     SetUpScreen();
     Send(kPasteMarksOn);
     Send(MouseOn().c_str());
-
-    const std::string restore = RestoreBytes();
-    g_restoreLength = std::min(restore.size(), sizeof g_restore);
-    std::memcpy(g_restore, restore.data(), g_restoreLength);
-    stack_t stack = {};
-    stack.ss_sp = g_faultStack;
-    stack.ss_size = sizeof g_faultStack;
-    sigaltstack(&stack, nullptr);
-    struct sigaction action = {};
-    action.sa_handler = OnFault;
-    action.sa_flags = SA_RESETHAND | SA_NODEFER | SA_ONSTACK;
-    sigemptyset(&action.sa_mask);
-    for (int signal : kFaultSignals) {
-        // A signal that someone else handles or ignores is left to them.
-        struct sigaction before = {};
-        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_DFL) {
-            sigaction(signal, &action, nullptr);
-            m_caught.push_back(signal);
-        }
-    }
+    m_faults.emplace(RestoreBytes());
 }
 
 Console::~Console() {
     if (m_screen == nullptr) {
         return;
     }
-    for (int signal : m_caught) {
-        std::signal(signal, SIG_DFL);
-    }
+    m_faults.reset();
     ReleaseTerminal();
     delscreen(m_screen);
 }

@@ -2,7 +2,9 @@
 
 #include <curses.h>
 
-#include <vector>
+#include <optional>
+
+#include "terminal/Signals.h"
 
 // What keeps the game from drawing on this terminal, as terminfo describes it.
 enum class TerminalFault {
@@ -30,7 +32,7 @@ public:
 
 private:
     SCREEN* m_screen;
-    std::vector<int> m_caught;  // the faults whose handler is the game's
+    std::optional<FaultSignals> m_faults;
 };
 
 // Sets up the current curses screen for the game's input and colours.

@@ -23,13 +23,13 @@ Frontend::Frontend(EventSource& events, std::wstring appName) : m_events(events)
 void Frontend::Run() {
     OnResize();
     while (!m_closing) {
-        Take(m_events.Next());
+        Handle(m_events.Next());
         CarryOutRequests();
         DrawChanges();
     }
 }
 
-void Frontend::Take(const Event& event) {
+void Frontend::Handle(const Event& event) {
     switch (event.kind) {
         case EventKind::Quit: m_closing = true; break;
         case EventKind::Tick: OnTick(event.now); break;
@@ -38,16 +38,16 @@ void Frontend::Take(const Event& event) {
             if (IsInterrupt(event)) {
                 m_closing = true;
             } else if (const std::optional<Key> key = GameKey(event); key && !m_tooSmall) {
-                m_play.Type(*key);
+                m_session.Type(*key);
             }
             break;
         case EventKind::Mouse:
             if (!m_tooSmall) {
                 const Target target = TargetAt(event.y - OriginY(), event.x - OriginX());
                 if (event.mouse == MouseAction::Press) {
-                    m_play.Press(target);
+                    m_session.Press(target);
                 } else {
-                    m_play.Release(target);
+                    m_session.Release(target);
                 }
             }
             break;
@@ -57,7 +57,7 @@ void Frontend::Take(const Event& event) {
 Target Frontend::TargetAt(int y, int x) const {
     if (!m_layers.empty()) {
         const Target target = m_layers.back()->TargetAt(y, x);
-        if (target.place != Place::Nothing || !m_play.Boxes().empty()) {
+        if (target.place != Place::Nothing || !m_session.Boxes().empty()) {
             return target;
         }
     }
@@ -65,7 +65,7 @@ Target Frontend::TargetAt(int y, int x) const {
 }
 
 void Frontend::CarryOutRequests() {
-    for (const Request& request : m_play.TakeRequests()) {
+    for (const Request& request : m_session.TakeRequests()) {
         // A terminal has no browser to hand an address to: the link's text is there to be read.
         if (request.kind == Request::Kind::Close) {
             m_closing = true;
@@ -76,7 +76,7 @@ void Frontend::CarryOutRequests() {
 void Frontend::OnTick(std::time_t now) {
     std::tm local{};
     localtime_r(&now, &local);
-    m_play.Tick(local.tm_hour, local.tm_min, local.tm_sec);
+    m_session.Tick(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 void Frontend::OnResize() {
@@ -97,7 +97,7 @@ void Frontend::OnResize() {
             canvas.PutText(row++, 0, line, COLS, Ink::Game);
         }
     } else {
-        m_view.DrawAll(m_play.Screen(), m_play.PressedMarker());
+        m_view.DrawAll(m_session.Screen(), m_session.PressedMarker());
         DrawLayers();
     }
     ShowPanels();
@@ -105,12 +105,12 @@ void Frontend::OnResize() {
 
 void Frontend::DrawLayers() {
     m_layers.clear();
-    m_drawnRevision = m_play.Revision();
-    if (m_play.Menu()) {
-        m_layers.push_back(std::make_unique<MenuLayer>(*m_play.Menu()));
+    m_drawnRevision = m_session.Revision();
+    if (m_session.Menu()) {
+        m_layers.push_back(std::make_unique<MenuLayer>(*m_session.Menu()));
     }
     bool overAbout = false;
-    for (const Box& box : m_play.Boxes()) {
+    for (const Box& box : m_session.Boxes()) {
         if (box.kind == BoxKind::About) {
             m_layers.push_back(std::make_unique<AboutLayer>());
             overAbout = true;
@@ -132,8 +132,8 @@ void Frontend::DrawChanges() {
     if (m_tooSmall) {
         return;
     }
-    bool drawn = m_view.DrawChanges(m_play.Screen(), m_play.PressedMarker());
-    if (m_play.Revision() != m_drawnRevision) {
+    bool drawn = m_view.DrawChanges(m_session.Screen(), m_session.PressedMarker());
+    if (m_session.Revision() != m_drawnRevision) {
         DrawLayers();
         drawn = true;
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "play/Play.h"
+#include "play/GameSession.h"
 #include "terminal/Event.h"
 #include "terminal/Layer.h"
 #include "terminal/MainView.h"
@@ -19,10 +19,11 @@ public:
     // Plays until the game is closed, by its close button, its window menu, or an interrupt.
     void Run();
 
-    CTriviaGame& Game() { return m_play.Game(); }
+    CTriviaGame& Game() { return m_session.Game(); }
 
 private:
-    void Take(const Event& event);
+    // An event of the terminal, as the session's input; the end or an interrupt closes the game.
+    void Handle(const Event& event);
     // What lies under a cell of the game's screen: the box on top takes every cell.
     Target TargetAt(int y, int x) const;
     void CarryOutRequests();
@@ -34,7 +35,7 @@ private:
 
     EventSource& m_events;
     std::wstring m_appName;
-    Play m_play;
+    GameSession m_session;
     MainView m_view;
     std::vector<std::unique_ptr<Layer>> m_layers;  // the open menu, then the boxes, the top one last
     unsigned m_drawnRevision = 0;

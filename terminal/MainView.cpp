@@ -14,22 +14,33 @@ namespace {
 const wchar_t kKeys[] = L"A-D answer   1: -10   5: -50   Ctrl+E/H/L level   F10 menus   Ctrl+C quit";
 constexpr wchar_t kIdleMarker[] = L"( )";
 const wchar_t kPressedMarker[] = L"(*)";
-const wchar_t kWindowButton[] = L"[=]";
-const wchar_t kCloseButton[] = L"[x]";
+constexpr wchar_t kWindowButton[] = L"[=]";
+constexpr wchar_t kCloseButton[] = L"[x]";
+constexpr wchar_t kRemoveButton[] = L" -10 ";
+constexpr wchar_t kRevealButton[] = L" -50 ";
 
+// The cells of a text of ASCII characters, as the buttons and markers are.
+template <std::size_t N>
+constexpr int Length(const wchar_t (&)[N]) {
+    return static_cast<int>(N) - 1;
+}
+
+constexpr int kLeftEdge = 0;
 constexpr int kTitleRow = 0;
 constexpr int kMenuRow = 1;
 constexpr int kKeysRow = kScreenLines - 1;
+constexpr int kCloseButtonColumn = kScreenColumns - Length(kCloseButton);
 constexpr int kFirstTitleColumn = 1;
 
-constexpr int kNumberRow = 3;
-constexpr int kNumberColumn = 2;
-constexpr int kNumberWidth = 4;  // "25."
 constexpr int kQuestionRow = 3;
 constexpr int kQuestionColumn = 7;
 constexpr int kQuestionWidth = 66;
 constexpr int kQuestionLines = 3;
 static_assert(kQuestionColumn + kQuestionWidth <= kScreenColumns, "the question fits the screen");
+constexpr int kNumberRow = kQuestionRow;
+constexpr int kNumberColumn = 2;
+constexpr int kNumberWidth = 4;  // "25."
+static_assert(kNumberColumn + kNumberWidth <= kQuestionColumn, "the number stands left of the question");
 
 constexpr int kAnswerRows[kAnswerCount] = {9, 12, 15, 18};
 constexpr int kLetterColumn = 2;
@@ -37,13 +48,27 @@ constexpr int kMarkerColumn = 4;
 constexpr int kAnswerColumn = 9;
 constexpr int kAnswerWidth = 34;
 static_assert(kAnswerWidth >= kAnswerSize - 1, "an answer fits its line");
+static_assert(kLetterColumn < kMarkerColumn && kMarkerColumn + Length(kIdleMarker) < kAnswerColumn,
+              "the letter, the marker and the answer stand apart");
 constexpr int kRightOfAnswers = kAnswerColumn + kAnswerSize - 1;
 
-constexpr int kToolRow = 7;
+// The helps' buttons, the rank gauge and the score stand in one column right of the answers.
+constexpr int kSideColumn = 60;
+static_assert(kSideColumn >= kAnswerColumn + kAnswerWidth,
+              "the helps, the gauge and the score stand right of the answers");
 
-constexpr Rect kGauge = {9, 60, 12, 4};  // a frame around ten rows
+// The helps' buttons, a blank apart, between the question and the answers.
+constexpr int kToolRow = 7;
+constexpr int kRemoveColumn = kSideColumn;
+constexpr int kRevealColumn = kRemoveColumn + Length(kRemoveButton) + 1;
+static_assert(kToolRow >= kQuestionRow + kQuestionLines && kToolRow < kAnswerRows[0],
+              "the buttons stand between the question and the answers");
+static_assert(kRevealColumn + Length(kRevealButton) <= kScreenColumns, "the buttons are inside the screen");
+
+// A frame around ten rows, from the first answer's row down, and the scale a blank right of it.
+constexpr Rect kGauge = {kAnswerRows[0], kSideColumn, 12, 4};
 constexpr int kGaugeRows = kGauge.lines - 2;
-constexpr int kScaleColumn = 65;
+constexpr int kScaleColumn = kGauge.x + kGauge.columns + 1;
 
 // The scale's lines stand beside the gauge's rows, one a row.
 constexpr int LineCount(const char* text) {
@@ -55,15 +80,19 @@ constexpr int LineCount(const char* text) {
 }
 static_assert(LineCount(MENDO_RANK_SCALE) <= kGaugeRows, "the scale stands beside the gauge");
 
+// The score under the gauge, and the clock on its row at the left.
 constexpr int kScoreRow = 21;
-constexpr int kScoreColumn = 60;
+constexpr int kScoreColumn = kSideColumn;
 constexpr int kScoreWidth = 16;
-constexpr int kClockRow = 21;
+static_assert(kScoreRow >= kGauge.y + kGauge.lines && kScoreRow < kKeysRow, "the score stands under the gauge");
+static_assert(kScoreColumn + kScoreWidth <= kScreenColumns, "the score fits the screen");
+constexpr int kClockRow = kScoreRow;
 constexpr int kClockColumn = 2;
 constexpr int kClockWidth = kClockSize - 1;
 
-// The buttons, the menu bar's titles and the markers, as they show at rest.
-struct Spot {
+// What a click on the main screen acts on, the buttons, the menu bar's titles and the markers: the
+// target each is, and its text as it shows at rest.
+struct Hotspot {
     Target target;
     int y, x;
     std::wstring text;
@@ -80,33 +109,33 @@ std::wstring TitleWords(MenuTitle title) {
     return L" " + ToWide(ItemLabel(TitleText(title)).c_str()) + L" ";
 }
 
-std::vector<Spot> MakeSpots() {
-    std::vector<Spot> spots = {
-        {TitleTarget(MenuTitle::Window), kTitleRow, 0, kWindowButton, Ink::Bar},
-        {{Place::Close}, kTitleRow, kScreenColumns - 3, kCloseButton, Ink::Bar},
+std::vector<Hotspot> MakeHotspots() {
+    std::vector<Hotspot> hotspots = {
+        {TitleTarget(MenuTitle::Window), kTitleRow, kLeftEdge, kWindowButton, Ink::Bar},
+        {{Place::Close}, kTitleRow, kCloseButtonColumn, kCloseButton, Ink::Bar},
     };
     int x = kFirstTitleColumn;
     for (MenuTitle title : {MenuTitle::Game, MenuTitle::About}) {
-        spots.push_back({TitleTarget(title), kMenuRow, x, TitleWords(title), Ink::Menu});
-        x += static_cast<int>(spots.back().text.size());
+        hotspots.push_back({TitleTarget(title), kMenuRow, x, TitleWords(title), Ink::Menu});
+        x += static_cast<int>(hotspots.back().text.size());
     }
-    spots.push_back({{Place::Remove}, kToolRow, 60, L" -10 ", Ink::Menu});
-    spots.push_back({{Place::Reveal}, kToolRow, 66, L" -50 ", Ink::Menu});
+    hotspots.push_back({{Place::Remove}, kToolRow, kRemoveColumn, kRemoveButton, Ink::Menu});
+    hotspots.push_back({{Place::Reveal}, kToolRow, kRevealColumn, kRevealButton, Ink::Menu});
     for (int k = 1; k <= kAnswerCount; ++k) {
-        spots.push_back({{Place::Marker, k}, kAnswerRows[k - 1], kMarkerColumn, kIdleMarker, Ink::Game});
+        hotspots.push_back({{Place::Marker, k}, kAnswerRows[k - 1], kMarkerColumn, kIdleMarker, Ink::Game});
     }
-    return spots;
+    return hotspots;
 }
 
-const std::vector<Spot>& Spots() {
-    static const std::vector<Spot> spots = MakeSpots();
-    return spots;
+const std::vector<Hotspot>& Hotspots() {
+    static const std::vector<Hotspot> hotspots = MakeHotspots();
+    return hotspots;
 }
 
-const Spot* Find(const Target& target) {
-    for (const Spot& spot : Spots()) {
-        if (spot.target == target) {
-            return &spot;
+const Hotspot* Find(const Target& target) {
+    for (const Hotspot& hotspot : Hotspots()) {
+        if (hotspot.target == target) {
+            return &hotspot;
         }
     }
     return nullptr;
@@ -121,9 +150,9 @@ std::vector<std::wstring> ScaleLines() {
     return WrapWords(ToWide(MENDO_RANK_SCALE), kScreenColumns - kScaleColumn);
 }
 
-// Whether the text to show differs from the one drawn, which it then becomes.
+// What was drawn becomes what is to show; whether it was different, and so must be drawn anew.
 template <typename Value>
-bool Follow(Value& drawn, const Value& shown) {
+bool ChangeTo(Value& drawn, const Value& shown) {
     if (drawn == shown) {
         return false;
     }
@@ -134,9 +163,9 @@ bool Follow(Value& drawn, const Value& shown) {
 }  // namespace
 
 Target MainView::TargetAt(int y, int x) {
-    for (const Spot& spot : Spots()) {
-        if (spot.Place().Holds(y, x)) {
-            return spot.target;
+    for (const Hotspot& hotspot : Hotspots()) {
+        if (hotspot.Place().Holds(y, x)) {
+            return hotspot.target;
         }
     }
     return {};
@@ -168,11 +197,11 @@ Rect MainView::RightOfAnswers() {
 void MainView::DrawFrame() {
     const Canvas canvas = Surface();
     canvas.Fill(kWholeScreen, Ink::Game);
-    canvas.PutText(kTitleRow, 0, ToWide(MENDO_TITLE), kScreenColumns, Ink::Bar, Align::Centre);
-    canvas.PutText(kMenuRow, 0, L"", kScreenColumns, Ink::Menu);
-    canvas.PutText(kKeysRow, 0, kKeys, kScreenColumns, Ink::Menu, Align::Centre);
-    for (const Spot& spot : Spots()) {
-        canvas.PutCharacters(spot.y, spot.x, spot.text, spot.ink);
+    canvas.PutText(kTitleRow, kLeftEdge, ToWide(MENDO_TITLE), kScreenColumns, Ink::Bar, Align::Centre);
+    canvas.PutText(kMenuRow, kLeftEdge, L"", kScreenColumns, Ink::Menu);
+    canvas.PutText(kKeysRow, kLeftEdge, kKeys, kScreenColumns, Ink::Menu, Align::Centre);
+    for (const Hotspot& hotspot : Hotspots()) {
+        canvas.PutCharacters(hotspot.y, hotspot.x, hotspot.text, hotspot.ink);
     }
     for (int k = 0; k < kAnswerCount; ++k) {
         canvas.PutCharacters(kAnswerRows[k], kLetterColumn, std::wstring(1, static_cast<wchar_t>(L'A' + k)), Ink::Game);
@@ -235,22 +264,22 @@ void MainView::DrawAll(const MainScreen& shown, int pressedMarker) {
 
 bool MainView::DrawChanges(const MainScreen& shown, int pressedMarker) {
     bool drawn = false;
-    if (Follow(m_drawn.question, shown.question)) {
+    if (ChangeTo(m_drawn.question, shown.question)) {
         DrawQuestion(shown.question);
         drawn = true;
     }
-    if (Follow(m_drawn.number, shown.number)) {
+    if (ChangeTo(m_drawn.number, shown.number)) {
         Surface().PutText(kNumberRow, kNumberColumn, Wide(shown.number), kNumberWidth, Ink::Game);
         drawn = true;
     }
     for (int k = 0; k < kAnswerCount; ++k) {
-        if (Follow(m_drawn.answer[k], shown.answer[k])) {
+        if (ChangeTo(m_drawn.answer[k], shown.answer[k])) {
             DrawAnswer(k, shown.answer[k]);
             drawn = true;
         }
     }
     const int released = m_drawnPressed;
-    if (Follow(m_drawnPressed, pressedMarker)) {
+    if (ChangeTo(m_drawnPressed, pressedMarker)) {
         for (int k = 1; k <= kAnswerCount; ++k) {
             if (k == pressedMarker || k == released) {
                 DrawMarker(k - 1, k == pressedMarker);
@@ -258,15 +287,15 @@ bool MainView::DrawChanges(const MainScreen& shown, int pressedMarker) {
         }
         drawn = true;
     }
-    if (Follow(m_drawn.rank, shown.rank)) {
+    if (ChangeTo(m_drawn.rank, shown.rank)) {
         DrawGauge(shown.rank);
         drawn = true;
     }
-    if (Follow(m_drawn.score, shown.score)) {
+    if (ChangeTo(m_drawn.score, shown.score)) {
         Surface().PutText(kScoreRow, kScoreColumn, ExpandTabs(Wide(shown.score)), kScoreWidth, Ink::Game);
         drawn = true;
     }
-    if (Follow(m_drawn.clock, shown.clock)) {
+    if (ChangeTo(m_drawn.clock, shown.clock)) {
         Surface().PutText(kClockRow, kClockColumn, Wide(shown.clock), kClockWidth, Ink::Game);
         drawn = true;
     }

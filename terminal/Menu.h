@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/Play.h"
+#include "play/GameSession.h"
 #include "terminal/Layer.h"
 
 // The open menu: its title lit on the menu bar, and its items dropped down below it with the

@@ -3,6 +3,8 @@
 #include "ui/TriviaDlg.h"
 
 namespace {
+// The window pauses this long at each change of the lit marker, as the game always has, so that
+// the change of icon is seen.
 constexpr DWORD kHighlightPauseMs = 80;
 const int kMarkerIds[kAnswerCount] = {IDC_MARK_A, IDC_MARK_B, IDC_MARK_C, IDC_MARK_D};
 }  // namespace

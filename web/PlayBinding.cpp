@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "about/AboutTexts.h"
+#include "play/GameSession.h"
 #include "play/KeyMap.h"
-#include "play/Play.h"
 
 // The play layer as the page reaches it: C functions for the player's inputs and for what the
 // layer shows. Texts are Windows-1251 bytes ending in a zero, which the page decodes at once:
@@ -17,7 +17,7 @@ namespace {
 const char kProgramName[] = "Mendo";
 
 // A page cannot close itself: its window menu has only About.
-Play g_play(false);
+GameSession g_session(false);
 
 // The screen as the page last asked about it.
 MainScreen g_reported;
@@ -27,7 +27,7 @@ std::vector<Request> g_requests;
 std::string g_itemText;  // a menu item's label or shortcut, as the page reads it
 
 const MenuItem* Item(int item) {
-    const std::optional<OpenMenu>& menu = g_play.Menu();
+    const std::optional<OpenMenu>& menu = g_session.Menu();
     if (!menu || item < 0 || item >= static_cast<int>(menu->items.size())) {
         return nullptr;
     }
@@ -35,7 +35,7 @@ const MenuItem* Item(int item) {
 }
 
 const Box* BoxAt(int index) {
-    const std::vector<Box>& boxes = g_play.Boxes();
+    const std::vector<Box>& boxes = g_session.Boxes();
     return index >= 0 && index < static_cast<int>(boxes.size()) ? &boxes[index] : nullptr;
 }
 
@@ -48,7 +48,7 @@ const Request* RequestAt(int index) {
 // The player's inputs.
 
 MENDO_EXPORT("tick") void Tick(int hours, int minutes, int seconds) {
-    g_play.Tick(hours, minutes, seconds);
+    g_session.Tick(hours, minutes, seconds);
 }
 
 // Whether the key means something on the main screen, so that the page keeps it from the browser.
@@ -56,76 +56,76 @@ MENDO_EXPORT("type_key") int TypeKey(int name, int character, int ctrl, int alt)
     const Key key{static_cast<KeyName>(name), static_cast<char32_t>(character), ctrl != 0, alt != 0};
     MenuTitle title;
     const bool gameKey = CommandOfKey(key) != 0 || OpensMenu(key, title);
-    g_play.Type(key);
+    g_session.Type(key);
     return gameKey;
 }
 
 MENDO_EXPORT("press") void Press(int place, int index) {
-    g_play.Press({static_cast<Place>(place), index});
+    g_session.Press({static_cast<Place>(place), index});
 }
 
 MENDO_EXPORT("release") void Release(int place, int index) {
-    g_play.Release({static_cast<Place>(place), index});
+    g_session.Release({static_cast<Place>(place), index});
 }
 
 // The main screen.
 
-// Whether the screen or the held marker changed since the last call.
+// Whether the screen or the pressed marker changed since the last call.
 MENDO_EXPORT("screen_changed") int ScreenChanged() {
-    const bool changed = g_play.Screen() != g_reported || g_play.PressedMarker() != g_reportedMarker;
+    const bool changed = g_session.Screen() != g_reported || g_session.PressedMarker() != g_reportedMarker;
     if (changed) {
-        g_reported = g_play.Screen();
-        g_reportedMarker = g_play.PressedMarker();
+        g_reported = g_session.Screen();
+        g_reportedMarker = g_session.PressedMarker();
     }
     return changed;
 }
 
 MENDO_EXPORT("screen_question") const char* ScreenQuestion() {
-    return g_play.Screen().question.c_str();
+    return g_session.Screen().question.c_str();
 }
 
 MENDO_EXPORT("screen_number") const char* ScreenNumber() {
-    return g_play.Screen().number.c_str();
+    return g_session.Screen().number.c_str();
 }
 
 // answer: 0 to 3.
 MENDO_EXPORT("screen_answer") const char* ScreenAnswer(int answer) {
-    return answer >= 0 && answer < kAnswerCount ? g_play.Screen().answer[answer].c_str() : nullptr;
+    return answer >= 0 && answer < kAnswerCount ? g_session.Screen().answer[answer].c_str() : nullptr;
 }
 
 MENDO_EXPORT("screen_score") const char* ScreenScore() {
-    return g_play.Screen().score.c_str();
+    return g_session.Screen().score.c_str();
 }
 
 MENDO_EXPORT("screen_clock") const char* ScreenClock() {
-    return g_play.Screen().clock.c_str();
+    return g_session.Screen().clock.c_str();
 }
 
 MENDO_EXPORT("screen_rank") int ScreenRank() {
-    return g_play.Screen().rank;
+    return g_session.Screen().rank;
 }
 
 MENDO_EXPORT("pressed_marker") int PressedMarker() {
-    return g_play.PressedMarker();
+    return g_session.PressedMarker();
 }
 
 // The menus and the boxes.
 
 MENDO_EXPORT("revision") unsigned Revision() {
-    return g_play.Revision();
+    return g_session.Revision();
 }
 
 // The open menu's title, or -1 for none.
 MENDO_EXPORT("menu_title") int MenuTitleOpen() {
-    return g_play.Menu() ? static_cast<int>(g_play.Menu()->title) : -1;
+    return g_session.Menu() ? static_cast<int>(g_session.Menu()->title) : -1;
 }
 
 MENDO_EXPORT("menu_item_count") int MenuItemCount() {
-    return g_play.Menu() ? static_cast<int>(g_play.Menu()->items.size()) : 0;
+    return g_session.Menu() ? static_cast<int>(g_session.Menu()->items.size()) : 0;
 }
 
 MENDO_EXPORT("menu_chosen") int MenuChosen() {
-    return g_play.Menu() ? g_play.Menu()->chosen : -1;
+    return g_session.Menu() ? g_session.Menu()->chosen : -1;
 }
 
 // An item's label, or no text for the line between two groups.
@@ -155,7 +155,7 @@ MENDO_EXPORT("menu_item_letter") int MenuItemLetter(int item) {
 
 // The boxes from the bottom one up.
 MENDO_EXPORT("box_count") int BoxCount() {
-    return static_cast<int>(g_play.Boxes().size());
+    return static_cast<int>(g_session.Boxes().size());
 }
 
 MENDO_EXPORT("box_kind") int BoxKindAt(int index) {
@@ -183,7 +183,7 @@ MENDO_EXPORT("box_icon") int BoxIconAt(int index) {
 
 // What the player asked of the platform: the count, then each one until the next call.
 MENDO_EXPORT("take_requests") int TakeRequests() {
-    g_requests = g_play.TakeRequests();
+    g_requests = g_session.TakeRequests();
     return static_cast<int>(g_requests.size());
 }
 

@@ -4,7 +4,7 @@
 
 #include "about/AboutTexts.h"
 #include "engine/StartTexts.h"
-#include "play/Play.h"
+#include "play/GameSession.h"
 #include "res/resource.h"
 
 namespace {
@@ -44,27 +44,27 @@ class PlayTest : public ::testing::Test {
 protected:
     void SetUp() override { CTriviaGame::s_lastRemoved = 0; }
 
-    void Type(const Key& key) { play.Type(key); }
+    void Type(const Key& key) { session.Type(key); }
     void Type(const std::u32string& keys) {
         for (char32_t key : keys) {
-            play.Type(Typed(key));
+            session.Type(Typed(key));
         }
     }
     void Click(const Target& target) {
-        play.Press(target);
-        play.Release(target);
+        session.Press(target);
+        session.Release(target);
     }
     void Tick() {
-        play.Tick(12, 34, m_seconds);
+        session.Tick(12, 34, m_seconds);
         m_seconds = (m_seconds + 1) % 60;
     }
 
-    int RightAnswer() { return play.Game().m_round[play.Game().m_nCurrent].nCorrect; }
+    int RightAnswer() { return session.Game().m_round[session.Game().m_nCurrent].nCorrect; }
     int WrongAnswer() { return RightAnswer() % kAnswerCount + 1; }
     char32_t Letter(int answer) { return static_cast<char32_t>(U'a' + answer - 1); }
-    std::string RightText() { return play.Game().m_round[play.Game().m_nCurrent].szAnswer[RightAnswer() - 1]; }
+    std::string RightText() { return session.Game().m_round[session.Game().m_nCurrent].szAnswer[RightAnswer() - 1]; }
 
-    const Box* Top() const { return play.Boxes().empty() ? nullptr : &play.Boxes().back(); }
+    const Box* Top() const { return session.Boxes().empty() ? nullptr : &session.Boxes().back(); }
     std::string TopText() const { return Top() != nullptr ? Top()->text : ""; }
     bool AboutOpen() const { return Top() != nullptr && Top()->kind == BoxKind::About; }
 
@@ -74,7 +74,7 @@ protected:
         Tick();
     }
 
-    Play play;
+    GameSession session;
 
 private:
     int m_seconds = 56;
@@ -83,33 +83,33 @@ private:
 using PlayTicks = PlayTest;
 
 TEST_F(PlayTicks, TheStartQuestionShowsAtOnceAndItsAnswersAtTheFirstTick) {
-    EXPECT_EQ(play.Screen().question, kStartQuestion);
-    EXPECT_EQ(play.Screen().answer[0], "") << "held texts wait for the first tick";
-    EXPECT_EQ(play.Screen().clock, "");
-    play.Tick(9, 5, 3);
-    EXPECT_EQ(play.Screen().clock, "09:05:03");
+    EXPECT_EQ(session.Screen().question, kStartQuestion);
+    EXPECT_EQ(session.Screen().answer[0], "") << "held texts wait for the first tick";
+    EXPECT_EQ(session.Screen().clock, "");
+    session.Tick(9, 5, 3);
+    EXPECT_EQ(session.Screen().clock, "09:05:03");
     for (int k = 0; k < kAnswerCount; ++k) {
-        EXPECT_EQ(play.Screen().answer[k], kStartAnswers[k]);
+        EXPECT_EQ(session.Screen().answer[k], kStartAnswers[k]);
     }
-    EXPECT_EQ(play.Screen().score, "") << "no score before a game";
-    EXPECT_EQ(play.Screen().number, "");
-    play.Tick(23, 59, 59);
-    EXPECT_EQ(play.Screen().clock, "23:59:59");
+    EXPECT_EQ(session.Screen().score, "") << "no score before a game";
+    EXPECT_EQ(session.Screen().number, "");
+    session.Tick(23, 59, 59);
+    EXPECT_EQ(session.Screen().clock, "23:59:59");
 }
 
 TEST_F(PlayTicks, ARightAnswerShowsItsNumberAtOnceAndItsAnswersAndScoreAtTheNextTick) {
     StartEasy();
-    EXPECT_EQ(play.Screen().number, "1.");
-    EXPECT_EQ(play.Screen().score, "точки:\t0");
-    const std::string firstAnswer = play.Screen().answer[0];
+    EXPECT_EQ(session.Screen().number, "1.");
+    EXPECT_EQ(session.Screen().score, "точки:\t0");
+    const std::string firstAnswer = session.Screen().answer[0];
     Type(Typed(Letter(RightAnswer())));
-    EXPECT_EQ(play.Screen().number, "2.");
-    EXPECT_EQ(play.Screen().rank, 1);
-    EXPECT_EQ(play.Screen().score, "точки:\t0") << "the score waits for the tick";
-    EXPECT_EQ(play.Screen().answer[0], firstAnswer) << "so do the answers";
+    EXPECT_EQ(session.Screen().number, "2.");
+    EXPECT_EQ(session.Screen().rank, 1);
+    EXPECT_EQ(session.Screen().score, "точки:\t0") << "the score waits for the tick";
+    EXPECT_EQ(session.Screen().answer[0], firstAnswer) << "so do the answers";
     Tick();
-    EXPECT_EQ(play.Screen().score, "точки:\t10");
-    EXPECT_EQ(play.Screen().answer[0], play.Game().m_round[1].szAnswer[0]);
+    EXPECT_EQ(session.Screen().score, "точки:\t10");
+    EXPECT_EQ(session.Screen().answer[0], session.Game().m_round[1].szAnswer[0]);
 }
 
 using PlayBoxes = PlayTest;
@@ -125,34 +125,34 @@ TEST_F(PlayBoxes, UnderWrongTheRightAnswerStandsAloneUntilTheBoxClosesThenTheEnd
     EXPECT_EQ(Top()->text, "WRONG!!!");
     EXPECT_EQ(Top()->caption, std::optional<std::string>("ERROR"));
     EXPECT_EQ(Top()->icon, BoxIcon::Stop);
-    EXPECT_EQ(play.Game().m_nLevel, kNoGame) << "the game is over while the box is open";
+    EXPECT_EQ(session.Game().m_nLevel, kNoGame) << "the game is over while the box is open";
     for (int tick = 0; tick < 3; ++tick) {
         for (int k = 1; k <= kAnswerCount; ++k) {
-            EXPECT_EQ(play.Screen().answer[k - 1], k == rightAnswer ? right : "") << "answer " << k;
+            EXPECT_EQ(session.Screen().answer[k - 1], k == rightAnswer ? right : "") << "answer " << k;
         }
-        EXPECT_EQ(play.Screen().number, "2.");
-        EXPECT_EQ(play.Screen().score, "точки:\t10");
-        EXPECT_EQ(play.Screen().rank, 1);
-        const std::string clock = play.Screen().clock;
+        EXPECT_EQ(session.Screen().number, "2.");
+        EXPECT_EQ(session.Screen().score, "точки:\t10");
+        EXPECT_EQ(session.Screen().rank, 1);
+        const std::string clock = session.Screen().clock;
         Tick();
-        EXPECT_NE(play.Screen().clock, clock) << "the clock goes on under the box";
+        EXPECT_NE(session.Screen().clock, clock) << "the clock goes on under the box";
     }
     Type(Typed(U'a'));
     Type(Ctrl(U'e'));
     Click(Marker(rightAnswer));
     Click(kRemove);
-    EXPECT_EQ(play.Game().m_nLevel, kNoGame) << "nothing reaches the game under the box";
-    EXPECT_EQ(play.Boxes().size(), 1u);
+    EXPECT_EQ(session.Game().m_nLevel, kNoGame) << "nothing reaches the game under the box";
+    EXPECT_EQ(session.Boxes().size(), 1u);
 
     Type(Typed(U' '));
-    EXPECT_TRUE(play.Boxes().empty());
-    EXPECT_EQ(play.Screen().question, kEndQuestion);
-    EXPECT_EQ(play.Screen().number, "");
-    EXPECT_EQ(play.Screen().rank, 0);
-    EXPECT_EQ(play.Screen().answer[rightAnswer - 1], right) << "the held answers wait for the tick";
+    EXPECT_TRUE(session.Boxes().empty());
+    EXPECT_EQ(session.Screen().question, kEndQuestion);
+    EXPECT_EQ(session.Screen().number, "");
+    EXPECT_EQ(session.Screen().rank, 0);
+    EXPECT_EQ(session.Screen().answer[rightAnswer - 1], right) << "the held answers wait for the tick";
     Tick();
-    EXPECT_EQ(play.Screen().answer[0], kStartAnswers[0]);
-    EXPECT_EQ(play.Screen().score, "");
+    EXPECT_EQ(session.Screen().answer[0], kStartAnswers[0]);
+    EXPECT_EQ(session.Screen().score, "");
 }
 
 TEST_F(PlayBoxes, EnterEscSpaceAndAClickOnOkCloseABoxAndNothingElseDoes) {
@@ -166,98 +166,98 @@ TEST_F(PlayBoxes, EnterEscSpaceAndAClickOnOkCloseABoxAndNothingElseDoes) {
         Type(Typed(U'5'));
         EXPECT_EQ(TopText(), "А точките аз ли да ти ги спечеля?!?");
     }
-    play.Press(kInBox);
-    play.Release(kOk);
-    play.Press(kOk);
-    play.Release(kInBox);
+    session.Press(kInBox);
+    session.Release(kOk);
+    session.Press(kOk);
+    session.Release(kInBox);
     Type(Typed(U'x'));
     Type(Alt(U'a'));
     Type(Named(KeyName::MenuBar));
-    EXPECT_EQ(play.Boxes().size(), 1u) << "OK acts only at its own click; other keys do nothing";
-    EXPECT_FALSE(play.Menu());
+    EXPECT_EQ(session.Boxes().size(), 1u) << "OK acts only at its own click; other keys do nothing";
+    EXPECT_FALSE(session.Menu());
     Click(kOk);
-    EXPECT_TRUE(play.Boxes().empty());
-    EXPECT_EQ(play.Game().m_nScore, 0) << "a refusal changes nothing";
+    EXPECT_TRUE(session.Boxes().empty());
+    EXPECT_EQ(session.Game().m_nScore, 0) << "a refusal changes nothing";
 }
 
 TEST_F(PlayBoxes, EveryOpeningAndClosingChangesTheRevision) {
-    const unsigned start = play.Revision();
+    const unsigned start = session.Revision();
     Tick();
     StartEasy();
-    EXPECT_EQ(play.Revision(), start) << "the game and its clock are no menu or box";
+    EXPECT_EQ(session.Revision(), start) << "the game and its clock are no menu or box";
     Type(Typed(U'1'));
-    const unsigned open = play.Revision();
+    const unsigned open = session.Revision();
     EXPECT_NE(open, start);
     Tick();
-    EXPECT_EQ(play.Revision(), open);
+    EXPECT_EQ(session.Revision(), open);
     Type(Named(KeyName::Enter));
-    EXPECT_NE(play.Revision(), open);
+    EXPECT_NE(session.Revision(), open);
 }
 
 using PlayMenus = PlayTest;
 
 TEST_F(PlayMenus, TheGameMenuByKeysArrowsAndLetters) {
     Type(Named(KeyName::MenuBar));
-    ASSERT_TRUE(play.Menu());
-    EXPECT_EQ(play.Menu()->title, MenuTitle::Game);
-    ASSERT_EQ(play.Menu()->items.size(), 3u);
-    EXPECT_EQ(ItemLabel(play.Menu()->items[0].text), "Easy");
-    EXPECT_EQ(ItemShortcut(play.Menu()->items[0].text), "Ctrl+E");
+    ASSERT_TRUE(session.Menu());
+    EXPECT_EQ(session.Menu()->title, MenuTitle::Game);
+    ASSERT_EQ(session.Menu()->items.size(), 3u);
+    EXPECT_EQ(ItemLabel(session.Menu()->items[0].text), "Easy");
+    EXPECT_EQ(ItemShortcut(session.Menu()->items[0].text), "Ctrl+E");
     Type(Named(KeyName::Down));
     Type(Named(KeyName::Down));
     Type(Named(KeyName::Down));
     Type(Named(KeyName::Up));
-    EXPECT_EQ(play.Menu()->chosen, 2) << "the arrows go round";
+    EXPECT_EQ(session.Menu()->chosen, 2) << "the arrows go round";
     Type(Named(KeyName::Enter));
-    EXPECT_FALSE(play.Menu());
-    EXPECT_EQ(play.Game().m_nLevel, kLogic);
+    EXPECT_FALSE(session.Menu());
+    EXPECT_EQ(session.Game().m_nLevel, kLogic);
 
     Type(Alt(U'г'));
     Type(Typed(U'H'));
-    EXPECT_FALSE(play.Menu());
-    EXPECT_EQ(play.Game().m_nLevel, kHard) << "an item's letter in either case";
+    EXPECT_FALSE(session.Menu());
+    EXPECT_EQ(session.Game().m_nLevel, kHard) << "an item's letter in either case";
     Type(Alt(U'g'));
     Type(Typed(Letter(RightAnswer())));
     Type(Named(KeyName::Escape));
-    EXPECT_FALSE(play.Menu());
-    EXPECT_EQ(play.Game().m_nCurrent, 0) << "keys in a menu do not answer";
+    EXPECT_FALSE(session.Menu());
+    EXPECT_EQ(session.Game().m_nCurrent, 0) << "keys in a menu do not answer";
 }
 
 TEST_F(PlayMenus, LeftAndRightGoThroughTheTitlesAndTheWindowMenuHoldsCloseAndAbout) {
     Type(Named(KeyName::MenuBar));
     Type(Named(KeyName::Left));
-    ASSERT_EQ(play.Menu()->title, MenuTitle::Window);
-    ASSERT_EQ(play.Menu()->items.size(), 3u);
-    EXPECT_EQ(ItemLabel(play.Menu()->items[0].text), "Close");
-    EXPECT_EQ(play.Menu()->items[1].text, nullptr);
-    EXPECT_EQ(ItemLabel(play.Menu()->items[2].text), "About Mendo...");
+    ASSERT_EQ(session.Menu()->title, MenuTitle::Window);
+    ASSERT_EQ(session.Menu()->items.size(), 3u);
+    EXPECT_EQ(ItemLabel(session.Menu()->items[0].text), "Close");
+    EXPECT_EQ(session.Menu()->items[1].text, nullptr);
+    EXPECT_EQ(ItemLabel(session.Menu()->items[2].text), "About Mendo...");
     Type(Named(KeyName::Down));
-    EXPECT_EQ(play.Menu()->chosen, 2) << "over the line between the groups";
+    EXPECT_EQ(session.Menu()->chosen, 2) << "over the line between the groups";
     Type(Named(KeyName::Left));
-    EXPECT_EQ(play.Menu()->title, MenuTitle::About);
-    EXPECT_TRUE(play.Menu()->items.empty());
+    EXPECT_EQ(session.Menu()->title, MenuTitle::About);
+    EXPECT_TRUE(session.Menu()->items.empty());
     Type(Named(KeyName::Right));
     Type(Named(KeyName::Right));
-    EXPECT_EQ(play.Menu()->title, MenuTitle::Game);
+    EXPECT_EQ(session.Menu()->title, MenuTitle::Game);
     Type(Named(KeyName::Right));
     Type(Named(KeyName::Enter));
     EXPECT_TRUE(AboutOpen()) << "Enter on About opens the About box";
-    EXPECT_TRUE(play.TakeRequests().empty());
+    EXPECT_TRUE(session.TakeRequests().empty());
 
     Type(Named(KeyName::Escape));
-    play.Press(Title(MenuTitle::Window));
-    play.Release(Item(1));
-    EXPECT_TRUE(play.Menu()) << "a release over the line between the groups chooses nothing";
+    session.Press(Title(MenuTitle::Window));
+    session.Release(Item(1));
+    EXPECT_TRUE(session.Menu()) << "a release over the line between the groups chooses nothing";
     Type(Named(KeyName::Escape));
     Type(Alt(U' '));
     Type(Typed(U'c'));
-    const std::vector<Request> requests = play.TakeRequests();
+    const std::vector<Request> requests = session.TakeRequests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].kind, Request::Kind::Close);
 }
 
 TEST_F(PlayMenus, AnEditionThatCannotCloseHasNoCloseInItsWindowMenu) {
-    Play page(false);
+    GameSession page(false);
     page.Press(Title(MenuTitle::Window));
     ASSERT_TRUE(page.Menu());
     ASSERT_EQ(page.Menu()->items.size(), 1u);
@@ -267,20 +267,20 @@ TEST_F(PlayMenus, AnEditionThatCannotCloseHasNoCloseInItsWindowMenu) {
 using PlayClicks = PlayTest;
 
 TEST_F(PlayClicks, AMenuOpensAtAPressOnItsTitleAndAReleaseOverAnItemChoosesIt) {
-    play.Press(Title(MenuTitle::Game));
-    EXPECT_TRUE(play.Menu()) << "open at the press";
-    play.Release(Item(2));
-    EXPECT_FALSE(play.Menu());
-    EXPECT_EQ(play.Game().m_nLevel, kLogic);
+    session.Press(Title(MenuTitle::Game));
+    EXPECT_TRUE(session.Menu()) << "open at the press";
+    session.Release(Item(2));
+    EXPECT_FALSE(session.Menu());
+    EXPECT_EQ(session.Game().m_nLevel, kLogic);
     Click(Title(MenuTitle::Game));
-    EXPECT_TRUE(play.Menu()) << "the click that opened it keeps it";
-    play.Press(Title(MenuTitle::Game));
-    EXPECT_FALSE(play.Menu()) << "a press on the open title closes it";
-    play.Release(Title(MenuTitle::Game));
-    EXPECT_FALSE(play.Menu()) << "and its release opens nothing";
-    play.Press(Title(MenuTitle::Game));
-    play.Release(Title(MenuTitle::About));
-    EXPECT_TRUE(play.Menu());
+    EXPECT_TRUE(session.Menu()) << "the click that opened it keeps it";
+    session.Press(Title(MenuTitle::Game));
+    EXPECT_FALSE(session.Menu()) << "a press on the open title closes it";
+    session.Release(Title(MenuTitle::Game));
+    EXPECT_FALSE(session.Menu()) << "and its release opens nothing";
+    session.Press(Title(MenuTitle::Game));
+    session.Release(Title(MenuTitle::About));
+    EXPECT_TRUE(session.Menu());
     EXPECT_FALSE(AboutOpen()) << "About acts only at its own click";
     Click(Title(MenuTitle::About));
     EXPECT_TRUE(AboutOpen()) << "About at its click in the menu bar";
@@ -291,18 +291,18 @@ TEST_F(PlayClicks, AMenuOpensAtAPressOnItsTitleAndAReleaseOverAnItemChoosesIt) {
 
 TEST_F(PlayClicks, AReleaseOverAMarkerAnswersWhereverThePressWas) {
     StartEasy();
-    play.Press(Marker(WrongAnswer()));
-    EXPECT_EQ(play.PressedMarker(), WrongAnswer());
-    play.Release(Marker(RightAnswer()));
-    EXPECT_EQ(play.PressedMarker(), 0);
-    EXPECT_EQ(play.Game().m_nScore, 10);
-    play.Press(kNothing);
-    play.Release(Marker(RightAnswer()));
-    EXPECT_EQ(play.Game().m_nScore, 20);
-    play.Press(Marker(RightAnswer()));
-    play.Release(kNothing);
-    EXPECT_EQ(play.Game().m_nScore, 20) << "a release off every marker chooses nothing";
-    EXPECT_EQ(play.PressedMarker(), 0);
+    session.Press(Marker(WrongAnswer()));
+    EXPECT_EQ(session.PressedMarker(), WrongAnswer());
+    session.Release(Marker(RightAnswer()));
+    EXPECT_EQ(session.PressedMarker(), 0);
+    EXPECT_EQ(session.Game().m_nScore, 10);
+    session.Press(kNothing);
+    session.Release(Marker(RightAnswer()));
+    EXPECT_EQ(session.Game().m_nScore, 20);
+    session.Press(Marker(RightAnswer()));
+    session.Release(kNothing);
+    EXPECT_EQ(session.Game().m_nScore, 20) << "a release off every marker chooses nothing";
+    EXPECT_EQ(session.PressedMarker(), 0);
 }
 
 TEST_F(PlayClicks, ButtonsActOnlyWhenPressedAndReleasedOnThem) {
@@ -310,43 +310,43 @@ TEST_F(PlayClicks, ButtonsActOnlyWhenPressedAndReleasedOnThem) {
     for (int i = 0; i < 6; ++i) {
         Type(Typed(Letter(RightAnswer())));
     }
-    play.Press(kNothing);
-    play.Release(kRemove);
-    play.Press(Target{Place::Reveal});
-    play.Release(kRemove);
-    play.Press(kNothing);
-    play.Release(kCloseButton);
-    EXPECT_EQ(play.Game().m_nScore, 60);
-    EXPECT_TRUE(play.TakeRequests().empty());
+    session.Press(kNothing);
+    session.Release(kRemove);
+    session.Press(Target{Place::Reveal});
+    session.Release(kRemove);
+    session.Press(kNothing);
+    session.Release(kCloseButton);
+    EXPECT_EQ(session.Game().m_nScore, 60);
+    EXPECT_TRUE(session.TakeRequests().empty());
     Click(kRemove);
-    EXPECT_EQ(play.Game().m_nScore, 50);
+    EXPECT_EQ(session.Game().m_nScore, 50);
     Click(Target{Place::Reveal});
-    EXPECT_EQ(play.Game().m_nScore, 0);
+    EXPECT_EQ(session.Game().m_nScore, 0);
     Click(kCloseButton);
-    ASSERT_EQ(play.TakeRequests().size(), 1u);
+    ASSERT_EQ(session.TakeRequests().size(), 1u);
 }
 
 TEST_F(PlayClicks, AClickThatClosesABoxOrAMenuReachesNothingUnderIt) {
     StartEasy();
     Type(Alt(U'a'));
-    play.Press(kInBox);
+    session.Press(kInBox);
     EXPECT_FALSE(AboutOpen()) << "a press in the About box off its links closes it";
-    play.Release(Marker(RightAnswer()));
-    EXPECT_EQ(play.Game().m_nCurrent, 0) << "its release answers nothing";
+    session.Release(Marker(RightAnswer()));
+    EXPECT_EQ(session.Game().m_nCurrent, 0) << "its release answers nothing";
 
     Type(Named(KeyName::MenuBar));
-    play.Press(Marker(WrongAnswer()));
-    EXPECT_FALSE(play.Menu());
-    EXPECT_EQ(play.PressedMarker(), 0);
-    play.Release(Marker(WrongAnswer()));
-    EXPECT_EQ(play.Game().m_nLevel, kEasy) << "the game goes on";
+    session.Press(Marker(WrongAnswer()));
+    EXPECT_FALSE(session.Menu());
+    EXPECT_EQ(session.PressedMarker(), 0);
+    session.Release(Marker(WrongAnswer()));
+    EXPECT_EQ(session.Game().m_nLevel, kEasy) << "the game goes on";
 
     // A menu that keys opened and closed while the button was held takes no release.
-    play.Press(Marker(RightAnswer()));
+    session.Press(Marker(RightAnswer()));
     Type(Named(KeyName::MenuBar));
     Type(Named(KeyName::Escape));
-    play.Release(Marker(RightAnswer()));
-    EXPECT_EQ(play.Game().m_nCurrent, 1);
+    session.Release(Marker(RightAnswer()));
+    EXPECT_EQ(session.Game().m_nCurrent, 1);
 }
 
 TEST_F(PlayClicks, AClickOnALinkAsksForItsAddressAndTheAboutBoxStaysOpen) {
@@ -355,7 +355,7 @@ TEST_F(PlayClicks, AClickOnALinkAsksForItsAddressAndTheAboutBoxStaysOpen) {
     Click(Target{Place::Link, static_cast<int>(AboutLink::Mail)});
     Click(kNothing);
     EXPECT_TRUE(AboutOpen()) << "nor does a click outside the box close it";
-    const std::vector<Request> requests = play.TakeRequests();
+    const std::vector<Request> requests = session.TakeRequests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].kind, Request::Kind::OpenAddress);
     EXPECT_EQ(requests[0].address, kWebAddress);
@@ -398,9 +398,9 @@ TEST_F(PlayAbout, TheHintCodeShowsTheRightLetterInTheOpenersWordingAgainAndAgain
     EXPECT_EQ(TopText(), "Най-вероятно е (" + letter + ")");
     Type(Named(KeyName::Enter));
     Type(Named(KeyName::Enter));
-    EXPECT_TRUE(play.Boxes().empty()) << "the hint code left the text empty: no secret door";
-    EXPECT_EQ(play.Game().m_nCurrent, 0) << "the codes change nothing in the game";
-    EXPECT_EQ(play.Game().m_nScore, 0);
+    EXPECT_TRUE(session.Boxes().empty()) << "the hint code left the text empty: no secret door";
+    EXPECT_EQ(session.Game().m_nCurrent, 0) << "the codes change nothing in the game";
+    EXPECT_EQ(session.Game().m_nScore, 0);
 }
 
 TEST_F(PlayAbout, WithNoQuestionPendingTheHintShowsAQuestionMark) {
@@ -413,13 +413,13 @@ TEST_F(PlayAbout, TheSecretDoorOpensOnlyAfterTheWindowMenusAboutClosesOnTheWhole
     Type(Alt(U'a'));
     Type(U"3907");
     Type(Named(KeyName::Escape));
-    EXPECT_TRUE(play.Boxes().empty()) << "not after the menu bar's About";
+    EXPECT_TRUE(session.Boxes().empty()) << "not after the menu bar's About";
 
     Type(Alt(U' '));
     Type(Typed(U'a'));
     Type(U"39071");
     Type(Named(KeyName::Escape));
-    EXPECT_TRUE(play.Boxes().empty()) << "a fifth character cleared the code";
+    EXPECT_TRUE(session.Boxes().empty()) << "a fifth character cleared the code";
 
     Type(Alt(U' '));
     Type(Typed(U'a'));
@@ -427,14 +427,14 @@ TEST_F(PlayAbout, TheSecretDoorOpensOnlyAfterTheWindowMenusAboutClosesOnTheWhole
     Type(Ctrl(U'h'));
     Type(Typed(U'7'));
     EXPECT_TRUE(AboutOpen()) << "nothing while the About box is open";
-    play.Press(kInBox);
+    session.Press(kInBox);
     ASSERT_NE(Top(), nullptr) << "closed by a click, the door opens";
     EXPECT_EQ(TopText(), "Очаквам заповедите Ви!");
     EXPECT_EQ(Top()->caption, std::optional<std::string>("Тайната врата!"));
-    play.Release(kOk);
+    session.Release(kOk);
     EXPECT_NE(Top(), nullptr) << "the release of the click that closed the About box is its own";
     Click(kOk);
-    EXPECT_TRUE(play.Boxes().empty());
+    EXPECT_TRUE(session.Boxes().empty());
 }
 
 using PlayKeys = PlayTest;
@@ -446,27 +446,27 @@ TEST_F(PlayKeys, AnswersByLetterInEitherCaseAndInThePhoneticLayout) {
     Type(Typed(cyrillic[RightAnswer() - 1]));
     Type(Typed(Letter(RightAnswer()) - U'a' + U'A'));
     Type(Typed(cyrillic[RightAnswer() - 1] - U'а' + U'А'));
-    EXPECT_EQ(play.Game().m_nScore, 40);
+    EXPECT_EQ(session.Game().m_nScore, 40);
     Type(Ctrl(Letter(RightAnswer())));
     Type(Alt(U'b'));
     Type(Typed(U'x'));
     Type(Named(KeyName::Enter));
     Type(Named(KeyName::Up));
-    EXPECT_EQ(play.Game().m_nScore, 40) << "only plain letters answer";
-    EXPECT_EQ(play.Game().m_nLevel, kEasy);
+    EXPECT_EQ(session.Game().m_nScore, 40) << "only plain letters answer";
+    EXPECT_EQ(session.Game().m_nLevel, kEasy);
 }
 
 TEST_F(PlayKeys, LevelsByCtrlAndBackspaceHelpsByTheirPricesFirstDigit) {
     Type(Ctrl(U'l'));
-    EXPECT_EQ(play.Game().m_nLevel, kLogic);
+    EXPECT_EQ(session.Game().m_nLevel, kLogic);
     Type(Ctrl(U'H'));
-    EXPECT_EQ(play.Game().m_nLevel, kHard);
+    EXPECT_EQ(session.Game().m_nLevel, kHard);
     Type(Ctrl(U'e'));
-    EXPECT_EQ(play.Game().m_nLevel, kEasy);
+    EXPECT_EQ(session.Game().m_nLevel, kEasy);
     Type(Named(KeyName::Backspace));
-    EXPECT_EQ(play.Game().m_nLevel, kHard) << "many terminals send Backspace as Ctrl+H";
+    EXPECT_EQ(session.Game().m_nLevel, kHard) << "many terminals send Backspace as Ctrl+H";
     Type(Typed(U'e'));
-    EXPECT_EQ(play.Game().m_nLevel, kHard) << "E alone is no level";
+    EXPECT_EQ(session.Game().m_nLevel, kHard) << "E alone is no level";
     Type(Typed(U'1'));
     EXPECT_EQ(TopText(), "Мисля, че не си платежоспособен!");
     Type(Named(KeyName::Enter));

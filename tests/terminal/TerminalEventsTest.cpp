@@ -9,9 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "play/Look.h"
 #include "terminal/Console.h"
 #include "terminal/Input.h"
 #include "terminal/TerminalEvents.h"
+#include "terminal/TickClock.h"
 
 namespace {
 
@@ -233,6 +235,26 @@ TEST_F(TerminalEventsTest, TheTerminalGoneEndsTheGame) {
     ExpectKey(L'q');
     Hang();
     EXPECT_EQ(NextInput().kind, EventKind::Quit);
+}
+
+TEST(TickClock, TicksEveryPeriodFromTheStartAndMakesUpForNoLateTick) {
+    using std::chrono::milliseconds;
+    const TickClock::Time start{};
+    const milliseconds period(kClockPeriodMs);
+    TickClock clock(start);
+    EXPECT_TRUE(clock.DueBy(start)) << "the first tick comes at once";
+    clock.Advance(start);
+    EXPECT_FALSE(clock.DueBy(start + period - milliseconds(1)));
+    EXPECT_EQ(clock.MillisecondsLeft(start + milliseconds(30)), kClockPeriodMs - 30);
+    EXPECT_EQ(clock.MillisecondsLeft(start + std::chrono::microseconds(30'500)), kClockPeriodMs - 30)
+        << "rounded up: a wait that ended before the tick would only wait again";
+    // A tick taken a little late keeps the beat; one taken more than a period late starts anew.
+    clock.Advance(start + period + milliseconds(20));
+    EXPECT_TRUE(clock.DueBy(start + 2 * period));
+    EXPECT_FALSE(clock.DueBy(start + 2 * period - milliseconds(1)));
+    clock.Advance(start + 5 * period + milliseconds(20));
+    EXPECT_FALSE(clock.DueBy(start + 6 * period));
+    EXPECT_TRUE(clock.DueBy(start + 6 * period + milliseconds(20)));
 }
 
 }  // namespace

@@ -39,6 +39,6 @@ export function paintScreen(shown) {
   }
   if (painted.pressedMarker !== shown.pressedMarker) {
     painted.pressedMarker = shown.pressedMarker;
-    view.markers.forEach((marker, k) => marker.classList.toggle("held", k + 1 === shown.pressedMarker));
+    view.markers.forEach((marker, k) => marker.classList.toggle("pressed", k + 1 === shown.pressedMarker));
   }
 }

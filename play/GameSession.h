@@ -20,15 +20,16 @@ struct OpenMenu {
     int chosen = 0;
 };
 
-// The game between its players' inputs and a screen that any edition draws: the commands and
-// their dispatch, the menus and boxes, the About box and its codes, the clock, and which
-// press a release belongs to. It takes one input at a time and returns at once: a box is a
-// state, not a loop, and the clock ticks on under it. The front end turns its own events into
-// these inputs, draws what is shown, and carries out the requests.
-class Play {
+// A session of the game, the play layer's whole state: the game between its player's inputs and
+// a screen that any edition draws, with the commands and their dispatch, the menus and boxes,
+// the About box and its codes, the clock, and which press a release belongs to. It takes one
+// input at a time and returns at once: a box is a state, not a loop, and the clock ticks on
+// under it. The front end turns its own events into these inputs, draws what is shown, and
+// carries out the requests.
+class GameSession {
 public:
     // An edition that cannot close itself has no Close in its window menu.
-    explicit Play(bool canClose = true);
+    explicit GameSession(bool canClose = true);
 
     // A tick of the clock: the time of day, and every held text onto the screen.
     void Tick(int hours, int minutes, int seconds);
@@ -53,10 +54,10 @@ public:
     CTriviaGame& Game() { return m_game; }
 
 private:
-    // The engine, showing itself on the main screen and its boxes over it.
-    class Engine final : public CTriviaGame {
+    // The engine, showing itself on the session's main screen and in boxes over it.
+    class GameOnScreen final : public CTriviaGame {
     public:
-        explicit Engine(Play& play) : m_play(play) {}
+        explicit GameOnScreen(GameSession& session) : m_session(session) {}
         MainScreen m_screen;
 
     protected:
@@ -67,7 +68,7 @@ private:
         void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) override;
 
     private:
-        Play& m_play;
+        GameSession& m_session;
     };
 
     // The About box while it is open: where it was opened from, the sentence its hint code
@@ -98,7 +99,7 @@ private:
     void Changed() { ++m_revision; }
 
     bool m_canClose;
-    Engine m_game{*this};
+    GameOnScreen m_game{*this};
     std::optional<MainScreen> m_underBox;  // the screen as the game's box found it
     std::optional<OpenMenu> m_menu;
     std::vector<Box> m_boxes;

@@ -1,4 +1,4 @@
-#include "play/Play.h"
+#include "play/GameSession.h"
 
 #include <utility>
 
@@ -48,11 +48,11 @@ void PutTwoDigits(char* text, int value) {
 
 }  // namespace
 
-Play::Play(bool canClose) : m_canClose(canClose) {
+GameSession::GameSession(bool canClose) : m_canClose(canClose) {
     m_game.ShowStartScreen();
 }
 
-void Play::Tick(int hours, int minutes, int seconds) {
+void GameSession::Tick(int hours, int minutes, int seconds) {
     char clock[kClockSize] = "00:00:00";
     PutTwoDigits(clock, hours);
     PutTwoDigits(clock + 3, minutes);
@@ -65,15 +65,15 @@ void Play::Tick(int hours, int minutes, int seconds) {
     ShowHeldTexts(m_game, m_game.m_screen);
 }
 
-const MainScreen& Play::Screen() const {
+const MainScreen& GameSession::Screen() const {
     return m_underBox ? *m_underBox : m_game.m_screen;
 }
 
-std::vector<Request> Play::TakeRequests() {
+std::vector<Request> GameSession::TakeRequests() {
     return std::exchange(m_requests, {});
 }
 
-void Play::Perform(int command) {
+void GameSession::Perform(int command) {
     switch (command) {
         case IDC_LETTER_A: m_game.OnAnswerA(); break;
         case IDC_LETTER_B: m_game.OnAnswerB(); break;
@@ -93,7 +93,7 @@ void Play::Perform(int command) {
 
 // Keys.
 
-void Play::Type(const Key& key) {
+void GameSession::Type(const Key& key) {
     if (!m_boxes.empty()) {
         TypeInBox(key);
         return;
@@ -110,7 +110,7 @@ void Play::Type(const Key& key) {
     Perform(CommandOfKey(key));
 }
 
-void Play::TypeInBox(const Key& key) {
+void GameSession::TypeInBox(const Key& key) {
     if (m_boxes.back().kind == BoxKind::About) {
         TypeInAbout(key);
     } else if (ClosesBox(key)) {
@@ -118,7 +118,7 @@ void Play::TypeInBox(const Key& key) {
     }
 }
 
-void Play::TypeInAbout(const Key& key) {
+void GameSession::TypeInAbout(const Key& key) {
     std::string& typed = m_about->typed;
     if (IsPlain(key, KeyName::Enter) || IsPlain(key, KeyName::Escape)) {
         CloseBox();
@@ -133,7 +133,7 @@ void Play::TypeInAbout(const Key& key) {
     }
 }
 
-void Play::JudgeCode() {
+void GameSession::JudgeCode() {
     std::string& typed = m_about->typed;
     switch (JudgeTypedCode(typed.c_str())) {
         case CodeVerdict::ShowHint:
@@ -145,7 +145,7 @@ void Play::JudgeCode() {
     }
 }
 
-void Play::TypeInMenu(const Key& key) {
+void GameSession::TypeInMenu(const Key& key) {
     OpenMenu& menu = *m_menu;
     const int count = static_cast<int>(menu.items.size());
     if (key.alt || key.ctrl) {
@@ -195,7 +195,7 @@ void Play::TypeInMenu(const Key& key) {
 // title and OK act only when pressed and released on them; a press that closes a menu or a box
 // does nothing else, nor does its release.
 
-void Play::Press(const Target& target) {
+void GameSession::Press(const Target& target) {
     m_press = target;
     m_pressClosed = false;
     if (!m_boxes.empty()) {
@@ -209,7 +209,7 @@ void Play::Press(const Target& target) {
     }
 }
 
-void Play::Release(const Target& target) {
+void GameSession::Release(const Target& target) {
     const Target press = std::exchange(m_press, Target{});
     m_pressedMarker = 0;
     if (std::exchange(m_pressClosed, false)) {
@@ -224,7 +224,7 @@ void Play::Release(const Target& target) {
     }
 }
 
-void Play::PressInBox(const Target& target) {
+void GameSession::PressInBox(const Target& target) {
     if (m_boxes.back().kind != BoxKind::About) {
         return;
     }
@@ -238,7 +238,7 @@ void Play::PressInBox(const Target& target) {
     }
 }
 
-void Play::PressInMenu(const Target& target) {
+void GameSession::PressInMenu(const Target& target) {
     if (target.place == Place::MenuItem) {
         return;
     }
@@ -251,13 +251,13 @@ void Play::PressInMenu(const Target& target) {
     m_pressClosed = true;
 }
 
-void Play::ReleaseInBox(const Target& target, const Target& press) {
+void GameSession::ReleaseInBox(const Target& target, const Target& press) {
     if (m_boxes.back().kind == BoxKind::Message && target.place == Place::BoxOk && press == target) {
         CloseBox();
     }
 }
 
-void Play::ReleaseInMenu(const Target& target, const Target& press) {
+void GameSession::ReleaseInMenu(const Target& target, const Target& press) {
     if (target.place == Place::MenuItem) {
         // The line between two groups of items is no item.
         if (m_menu->items.at(target.index).text != nullptr) {
@@ -269,7 +269,7 @@ void Play::ReleaseInMenu(const Target& target, const Target& press) {
     }
 }
 
-void Play::ReleaseOnScreen(const Target& target, const Target& press) {
+void GameSession::ReleaseOnScreen(const Target& target, const Target& press) {
     if (target.place == Place::Marker) {
         m_game.CheckAnswer(target.index);
         return;
@@ -292,28 +292,28 @@ void Play::ReleaseOnScreen(const Target& target, const Target& press) {
 
 // Menus and boxes.
 
-void Play::OpenMenuAt(MenuTitle title) {
+void GameSession::OpenMenuAt(MenuTitle title) {
     m_menu = OpenMenu{title, ItemsOf(title, m_canClose), 0};
     Changed();
 }
 
-void Play::CloseMenu() {
+void GameSession::CloseMenu() {
     m_menu.reset();
     Changed();
 }
 
-void Play::ChooseItem(int item) {
+void GameSession::ChooseItem(int item) {
     const int command = m_menu->items.at(item).command;
     CloseMenu();
     Perform(command);
 }
 
-void Play::OpenBox(Box box) {
+void GameSession::OpenBox(Box box) {
     m_boxes.push_back(std::move(box));
     Changed();
 }
 
-void Play::CloseBox() {
+void GameSession::CloseBox() {
     const BoxKind kind = m_boxes.back().kind;
     m_boxes.pop_back();
     Changed();
@@ -329,33 +329,34 @@ void Play::CloseBox() {
     }
 }
 
-void Play::OpenAbout(AboutOpener opener) {
+void GameSession::OpenAbout(AboutOpener opener) {
     m_about = AboutSession{opener, std::string(HintSentence(m_game, opener)), ""};
     OpenBox({BoxKind::About, "", std::nullopt, BoxIcon::None});
 }
 
 // The engine's display operations.
 
-void Play::Engine::SetQuestionText(const char* text) {
+void GameSession::GameOnScreen::SetQuestionText(const char* text) {
     m_screen.question = text;
 }
 
-void Play::Engine::SetNumberLabel(const char* text) {
+void GameSession::GameOnScreen::SetNumberLabel(const char* text) {
     m_screen.number = text;
 }
 
-void Play::Engine::SetRankPosition(int position) {
+void GameSession::GameOnScreen::SetRankPosition(int position) {
     m_screen.rank = position;
 }
 
-void Play::Engine::Refresh() {
+void GameSession::GameOnScreen::Refresh() {
     ShowHeldTexts(*this, m_screen);
 }
 
-void Play::Engine::ShowMessageBox(const char* text, const char* caption, BoxIcon icon) {
+void GameSession::GameOnScreen::ShowMessageBox(const char* text, const char* caption, BoxIcon icon) {
     // The engine goes on past its box at once. The player sees the screen as a window's clock
     // shows it under the box, and what the engine shows after it when the box closes.
     ShowHeldTexts(*this, m_screen);
-    m_play.m_underBox = m_screen;
-    m_play.OpenBox({BoxKind::Message, text, caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, icon});
+    m_session.m_underBox = m_screen;
+    m_session.OpenBox(
+        {BoxKind::Message, text, caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, icon});
 }
