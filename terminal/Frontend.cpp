@@ -20,6 +20,11 @@ const wchar_t kTooSmallEnd[] = L". Please make it larger: the game goes on when 
 
 Frontend::Frontend(EventSource& events, std::wstring appName) : m_events(events), m_appName(std::move(appName)) {}
 
+void Frontend::PlayPack(const QuestionPack& pack, const std::wstring& name) {
+    m_session.Game().PlayPack(&pack);
+    m_view.NamePack(name);
+}
+
 void Frontend::Run() {
     OnResize();
     while (!m_closing) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "play/GameSession.h"
+#include "questions/QuestionPack.h"
 #include "terminal/Event.h"
 #include "terminal/Layer.h"
 #include "terminal/MainView.h"
@@ -20,6 +21,8 @@ public:
     void Run();
 
     CTriviaGame& Game() { return m_session.Game(); }
+    // The game draws from the pack, which outlives it, and its title names it.
+    void PlayPack(const QuestionPack& pack, const std::wstring& name);
 
 private:
     // An event of the terminal, as the session's input; the end or an interrupt closes the game.

@@ -31,6 +31,9 @@ constexpr int kMenuRow = 1;
 constexpr int kKeysRow = kScreenLines - 1;
 constexpr int kCloseButtonColumn = kScreenColumns - Length(kCloseButton);
 constexpr int kFirstTitleColumn = 1;
+// The title stands between the window's two buttons, a blank from each.
+constexpr int kTitleWidth = kCloseButtonColumn - Length(kWindowButton) - 2;
+const wchar_t kCutName[] = L"...";  // the end of a pack's name too long for the title
 
 constexpr int kQuestionRow = 3;
 constexpr int kQuestionColumn = 7;
@@ -194,10 +197,23 @@ Rect MainView::RightOfAnswers() {
     return {0, kRightOfAnswers, kScreenLines, kScreenColumns - kRightOfAnswers};
 }
 
+void MainView::NamePack(const std::wstring& packName) {
+    const std::wstring after = ToWide(MENDO_PACK_TITLE_SEPARATOR MENDO_TITLE);
+    std::wstring name = packName;
+    if (CellWidth(name + after) > kTitleWidth) {
+        while (!name.empty() && CellWidth(name + kCutName + after) > kTitleWidth) {
+            name.pop_back();
+        }
+        name += kCutName;
+    }
+    m_title = name + after;
+}
+
 void MainView::DrawFrame() {
     const Canvas canvas = Surface();
     canvas.Fill(kWholeScreen, Ink::Game);
-    canvas.PutText(kTitleRow, kLeftEdge, ToWide(MENDO_TITLE), kScreenColumns, Ink::Bar, Align::Centre);
+    const std::wstring title = m_title.empty() ? ToWide(MENDO_TITLE) : m_title;
+    canvas.PutText(kTitleRow, kLeftEdge, title, kScreenColumns, Ink::Bar, Align::Centre);
     canvas.PutText(kMenuRow, kLeftEdge, L"", kScreenColumns, Ink::Menu);
     canvas.PutText(kKeysRow, kLeftEdge, kKeys, kScreenColumns, Ink::Menu, Align::Centre);
     for (const Hotspot& hotspot : Hotspots()) {

@@ -20,6 +20,8 @@ public:
     bool DrawChanges(const MainScreen& screen, int pressedMarker);
     // Takes the main screen off the terminal, as while it is too small.
     void Remove() { m_panel.reset(); }
+    // The title names the pack of questions that plays, from the next time it is drawn.
+    void NamePack(const std::wstring& packName);
 
     // What lies under a cell: a marker, a button or a title of the menu bar.
     static Target TargetAt(int y, int x);
@@ -41,6 +43,7 @@ private:
     void DrawGauge(int rank);
 
     std::optional<Panel> m_panel;
+    std::wstring m_title;
     MainScreen m_drawn;
     int m_drawnPressed = 0;
 };

@@ -15,6 +15,7 @@
 #include "terminal/Charset.h"
 #include "terminal/Console.h"
 #include "terminal/Frontend.h"
+#include "terminal/PackCommands.h"
 #include "terminal/TerminalEvents.h"
 
 namespace {
@@ -23,10 +24,13 @@ constexpr int kCannotWrite = 1;  // the help or the version could not be written
 constexpr int kCannotRun = 2;
 const char kDefaultPath[] = "mendo";  // when the program is started without a name
 const char kVersion[] = "mendo " MENDO_VERSION "\n";
-const char kUsage[] = "[-h | --help] [-V | --version]";
+const char kUsage[] = "[FILE] | --check FILE... | --export-questions[=LEVEL] | --help | --version";
 const char kHelp[] =
     "A multiple-choice trivia game in Bulgarian, played in a terminal of at least 80 x 24.\n"
     "Pick a level, answer 25 questions, and spend points on help; one wrong answer ends the game.\n"
+    "With a FILE, the game plays its questions: a pack in Moodle's Aiken format or a spreadsheet's\n"
+    "CSV, in UTF-8 or Windows-1251. Its problems are told first, and the rest plays; a level the\n"
+    "pack gives no questions to plays the game's own.\n"
     "\n"
     "Keys: A to D answer, also on the Bulgarian phonetic layout; 1 and 5 buy the -10 and -50\n"
     "helps; Ctrl+E, Ctrl+H and Ctrl+L start an Easy, Hard or Logic game; F10 or Alt+G opens the\n"
@@ -37,8 +41,17 @@ const char kHelp[] =
     "  LC_ALL=C.UTF-8 %s\n"
     "\n"
     "Options:\n"
-    "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n";
+    "  --check FILE...                  check each pack as the game reads it, without playing:\n"
+    "                                   a line for every problem (FILE:LINE:COLUMN: error: ...)\n"
+    "                                   and one that sums it up; status 0 when every question\n"
+    "                                   can be played, 1 when not, 2 when a file cannot be read\n"
+    "  --export-questions[=LEVEL]       write the game's own questions as an Aiken pack, all\n"
+    "                                   three levels under [Easy], [Hard] and [Logic] marks,\n"
+    "                                   or one LEVEL alone: easy, hard or logic\n"
+    "  -h, --help                       show this help and exit\n"
+    "  -V, --version                    show the version and exit\n"
+    "\n"
+    "Example packs are in /usr/share/games/mendo/.\n";
 const char kTryThis[] = "start it in a terminal that can move its cursor, for example with TERM=xterm-256color.";
 
 // The program's name, as message boxes without a caption show it: its file's name without extension.
@@ -53,25 +66,38 @@ std::string ProgramName(const char* path) {
 }
 
 // What the command line asks the program to do.
-enum class Command { Play, ShowHelp, ShowVersion, Wrong };
+enum class Command { Play, ShowHelp, ShowVersion, Check, Export, Wrong };
 
 struct CommandLine {
     Command command;
     std::vector<std::string> operands;  // the arguments after the options
+    std::string level;                   // what --export-questions= names, if anything
 };
+
+constexpr int kCheckOption = 256;  // long options without a letter of their own
+constexpr int kExportOption = 257;
 
 // What the command line asks, read with the C library's getopt_long; a wrong option is told on stderr.
 CommandLine ReadCommandLine(int argc, char** argv, const std::string& name) {
     static const option kOptions[] = {
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
+        {"check", no_argument, nullptr, kCheckOption},
+        {"export-questions", optional_argument, nullptr, kExportOption},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;  // the game tells of a wrong option itself, in one line
     // Help and the version are answered at once, whatever follows them.
+    Command command = Command::Play;
+    std::string level;
     switch (getopt_long(argc, argv, "+hV", kOptions, nullptr)) {
-        case 'h': return {Command::ShowHelp, {}};
-        case 'V': return {Command::ShowVersion, {}};
+        case 'h': return {Command::ShowHelp, {}, {}};
+        case 'V': return {Command::ShowVersion, {}, {}};
+        case kCheckOption: command = Command::Check; break;
+        case kExportOption:
+            command = Command::Export;
+            level = optarg != nullptr ? optarg : "";
+            break;
         case -1: break;
         default: {
             // A long option is the argument before the next; a short one may stand among others.
@@ -80,10 +106,16 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& name) {
             const std::string wrong = isLong ? last : std::string("-") + static_cast<char>(optopt);
             std::fprintf(stderr, "%s: unknown option %s; usage: %s %s\n", name.c_str(), wrong.c_str(), name.c_str(),
                          kUsage);
-            return {Command::Wrong, {}};
+            return {Command::Wrong, {}, {}};
         }
     }
-    return {Command::Play, std::vector<std::string>(argv + optind, argv + argc)};
+    return {command, std::vector<std::string>(argv + optind, argv + argc), level};
+}
+
+// A command line that asks for something the program cannot do, told in one line.
+int WrongUsage(const std::string& name, const std::string& what) {
+    std::fprintf(stderr, "%s: %s; usage: %s %s\n", name.c_str(), what.c_str(), name.c_str(), kUsage);
+    return kCannotRun;
 }
 
 // The status once the help or the version is written: a failure, said on stderr, when stdout
@@ -216,17 +248,36 @@ int main(int argc, char** argv) {
             std::printf(kHelp, name.c_str());
             return Written(name);
         case Command::ShowVersion: std::fputs(kVersion, stdout); return Written(name);
+        case Command::Check:
+            if (asked.operands.empty()) {
+                return WrongUsage(name, "--check needs the files to check");
+            }
+            return CheckPacks(asked.operands);
+        case Command::Export: {
+            const std::optional<PackLevel> level = ExportLevel(asked.level);
+            if (!asked.level.empty() && !level) {
+                return WrongUsage(name, "--export-questions names no level " + asked.level + "; the levels are easy, hard and logic");
+            }
+            if (!asked.operands.empty()) {
+                return WrongUsage(name, "unexpected argument " + asked.operands[0]);
+            }
+            ExportQuestions(level);
+            return Written(name);
+        }
         case Command::Wrong: return kCannotRun;
         case Command::Play: break;
     }
-    if (!asked.operands.empty()) {
-        std::fprintf(stderr, "%s: unexpected argument %s; usage: %s %s\n", name.c_str(), asked.operands[0].c_str(),
-                     name.c_str(), kUsage);
-        return kCannotRun;
+    if (asked.operands.size() > 1) {
+        return WrongUsage(name, "unexpected argument " + asked.operands[1] + "; the game plays one pack at a time");
     }
     if (const std::string refusal = Refusal(path); !refusal.empty()) {
         Refuse(name, refusal);
         return kCannotRun;
+    }
+    QuestionPack pack;
+    const bool playsPack = !asked.operands.empty();
+    if (playsPack && !ReadPackToPlay(name, asked.operands[0], pack)) {
+        return kPackUnreadable;
     }
     {
         // The signal handlers come first, so that curses leaves them to the game; they go last,
@@ -238,6 +289,9 @@ int main(int argc, char** argv) {
             return kCannotRun;
         }
         Frontend frontend(events, FromLocale(name.c_str()));
+        if (playsPack && pack.PlaysAnyLevel()) {
+            frontend.PlayPack(pack, FromLocale(PackName(asked.operands[0]).c_str()));
+        }
         frontend.Run();
     }
     if (const int endingSignal = TerminalEvents::EndingSignal(); endingSignal != 0) {
