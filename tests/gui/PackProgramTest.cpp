@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "GameWindow.h"
@@ -68,6 +69,10 @@ TEST(PackProgramTest, AFileOnTheCommandLinePlaysAndTheCaptionNamesIt) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(game.WaitForBox(std::chrono::milliseconds(0)).hWnd, nullptr) << "a pack that reads clean shows no box";
     EXPECT_EQ(TextOf(window), name + L" - Velt's Mendo");
+    const std::set<std::wstring> dlls = game.Dlls();
+    for (const wchar_t* dll : kShellDlls) {
+        EXPECT_EQ(dlls.count(dll), 0u) << dll << " is loaded to read the pack";
+    }
 
     StartEasy(window);
     const std::wstring question = TextOf(GetDlgItem(window, IDC_QUESTION));
