@@ -152,11 +152,7 @@ struct BoxSearch {
 
 BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    wchar_t className[16] = L"";
-    GetClassNameW(window, className, 16);
-    // A message box is a dialog with its text in a static of id 0xFFFF.
-    if (window != search->owner && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
-        GetDlgItem(window, 0xFFFF) != nullptr) {
+    if (window != search->owner && IsShownMessageBox(window)) {
         search->found = window;
         return FALSE;
     }
@@ -173,6 +169,27 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM lParam) {
 
 }  // namespace
 
+// A message box is a dialog with its text in a static of id 0xFFFF.
+bool IsShownMessageBox(HWND window) {
+    wchar_t className[16] = L"";
+    GetClassNameW(window, className, 16);
+    return IsWindowVisible(window) && std::wstring(className) == L"#32770" && GetDlgItem(window, 0xFFFF) != nullptr;
+}
+
+SeenBox SeenBoxOf(HWND window) {
+    SeenBox box;
+    box.hWnd = window;
+    if (window != nullptr) {
+        const HWND text = GetDlgItem(window, 0xFFFF);
+        box.text.resize(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 1);
+        box.text.resize(
+            static_cast<std::size_t>(GetWindowTextW(text, box.text.data(), static_cast<int>(box.text.size()))));
+        box.caption = TextOf(window);
+        EnumChildWindows(window, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
+    }
+    return box;
+}
+
 SeenBox GameWindow::WaitForBox(std::chrono::milliseconds timeout) const {
     BoxSearch search{m_hWnd, nullptr};
     WaitUntil(
@@ -181,14 +198,7 @@ SeenBox GameWindow::WaitForBox(std::chrono::milliseconds timeout) const {
             return search.found != nullptr;
         },
         timeout);
-    SeenBox box;
-    box.hWnd = search.found;
-    if (box.hWnd != nullptr) {
-        box.text = TextOf(GetDlgItem(box.hWnd, 0xFFFF));
-        box.caption = TextOf(box.hWnd);
-        EnumChildWindows(box.hWnd, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
-    }
-    return box;
+    return SeenBoxOf(search.found);
 }
 
 namespace {

@@ -26,6 +26,11 @@ struct SeenBox {
     bool hasIcon = false;
 };
 
+// Whether the window is a message box on the screen.
+bool IsShownMessageBox(HWND window);
+// The box as the player sees it; null shows nothing.
+SeenBox SeenBoxOf(HWND window);
+
 // Counts the WM_SETTEXT that each window of a thread receives while it lives.
 class SetTextCounter {
 public:

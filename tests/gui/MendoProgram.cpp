@@ -16,8 +16,7 @@ MendoProgram::MendoProgram(const std::wstring& arguments) {
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &m_process)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
         WaitForWindow(0);
     }
 }
@@ -63,26 +62,15 @@ struct BoxSearch {
     HWND found;
 };
 
-// A message box is a dialog with its text in a static of id 0xFFFF; the game's window and the
-// About box have statics of that id too, and controls of their own.
+// The game's window and the About box have statics of the id that holds a box's text too, and
+// controls of their own.
 BOOL CALLBACK FindBox(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<BoxSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t className[16] = L"";
-    GetClassNameW(window, className, 16);
-    if (owner == search->processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
-        GetDlgItem(window, 0xFFFF) != nullptr && GetDlgItem(window, IDC_QUESTION) == nullptr &&
+    if (owner == search->processId && IsShownMessageBox(window) && GetDlgItem(window, IDC_QUESTION) == nullptr &&
         GetDlgItem(window, IDC_SECRET) == nullptr) {
         search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindIcon(HWND child, LPARAM lParam) {
-    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-        *reinterpret_cast<bool*>(lParam) = true;
         return FALSE;
     }
     return TRUE;
@@ -98,16 +86,7 @@ SeenBox MendoProgram::WaitForBox(std::chrono::milliseconds timeout) const {
             return search.found != nullptr;
         },
         timeout);
-    SeenBox box;
-    box.hWnd = search.found;
-    if (box.hWnd != nullptr) {
-        wchar_t text[4096] = L"";
-        GetWindowTextW(GetDlgItem(box.hWnd, 0xFFFF), text, 4096);
-        box.text = text;
-        box.caption = TextOf(box.hWnd);
-        EnumChildWindows(box.hWnd, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
-    }
-    return box;
+    return SeenBoxOf(search.found);
 }
 
 std::set<std::wstring> MendoProgram::Dlls() const {

@@ -7,6 +7,9 @@
 
 #include "GameWindow.h"
 
+// The shell's DLLs, which the program loads only at the first click on a link.
+inline const wchar_t* const kShellDlls[] = {L"shell32.dll", L"shlwapi.dll", L"shcore.dll"};
+
 // Mendo.exe itself, started as the player starts it from the top of the build folder, with the
 // arguments after its name as Explorer writes them.
 class MendoProgram {

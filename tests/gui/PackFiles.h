@@ -30,7 +30,8 @@ public:
     // The file's path, with the bytes written into it.
     std::wstring Write(const std::wstring& name, const std::string& bytes) {
         const std::wstring path = Path(name);
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD written = 0;
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
@@ -40,7 +41,8 @@ public:
     // A file of the size that holds no bytes written, as the file system keeps it.
     std::wstring WriteSized(const std::wstring& name, LONGLONG size) {
         const std::wstring path = Path(name);
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         LARGE_INTEGER end{};
         end.QuadPart = size;
         SetFilePointerEx(file, end, nullptr, FILE_BEGIN);

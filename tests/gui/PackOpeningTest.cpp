@@ -125,8 +125,8 @@ TEST(PackNoticeTest, TheProblemsAreCutAfterFifteenAndTheSummaryComesLast) {
 TEST(PackNoticeTest, APackThatPlaysNoLevelIsToldWithAnError) {
     const QuestionPack read = QuestionPack::Read(CapitalsPack(1, 24));
     const PackNotice notice = NoticeOfPack("quiz.txt", read);
-    EXPECT_EQ(notice.text, "quiz.txt: error: the pack has 24 usable questions; a game needs 25\n\n" +
-                               SummaryLine("quiz.txt", read));
+    EXPECT_EQ(notice.text,
+              "quiz.txt: error: the pack has 24 usable questions; a game needs 25\n\n" + SummaryLine("quiz.txt", read));
     EXPECT_NE(notice.text.find(kPackRefused), std::string::npos);
     EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONERROR));
 

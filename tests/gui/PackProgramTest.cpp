@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "GameWindow.h"
@@ -40,6 +41,23 @@ bool IsEasyPoolQuestion(const std::wstring& shown) {
     return false;
 }
 
+// The box comes first and tells why; then the window opens under its own name with the game's
+// own questions.
+void ExpectRefusedAndOwnQuestionsPlay(const std::wstring& path, const std::wstring& told) {
+    MendoProgram game(Quoted(path));
+    const SeenBox box = game.WaitForBox();
+    ASSERT_NE(box.hWnd, nullptr);
+    EXPECT_EQ(box.caption, L"Mendo");
+    EXPECT_TRUE(box.hasIcon);
+    EXPECT_EQ(box.text, told);
+    PostMessageW(box.hWnd, WM_COMMAND, IDOK, 0);
+    HWND window = game.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(TextOf(window), L"Velt's Mendo");
+    StartEasy(window);
+    EXPECT_TRUE(IsEasyPoolQuestion(TextOf(GetDlgItem(window, IDC_QUESTION))));
+}
+
 }  // namespace
 
 TEST(PackProgramTest, AFileOnTheCommandLinePlaysAndTheCaptionNamesIt) {
@@ -51,6 +69,10 @@ TEST(PackProgramTest, AFileOnTheCommandLinePlaysAndTheCaptionNamesIt) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(game.WaitForBox(std::chrono::milliseconds(0)).hWnd, nullptr) << "a pack that reads clean shows no box";
     EXPECT_EQ(TextOf(window), name + L" - Velt's Mendo");
+    const std::set<std::wstring> dlls = game.Dlls();
+    for (const wchar_t* dll : kShellDlls) {
+        EXPECT_EQ(dlls.count(dll), 0u) << dll << " is loaded to read the pack";
+    }
 
     StartEasy(window);
     const std::wstring question = TextOf(GetDlgItem(window, IDC_QUESTION));
@@ -118,25 +140,25 @@ TEST(PackProgramTest, AFileThatCannotBeReadIsToldAndTheGameItsOwnQuestionsPlay) 
         std::wstring name;
         FileFault fault;
     } files[] = {
+        {folder.Folder(L"empty") + L"\\none.txt", L"none.txt", FileFault::Missing},
         {folder.Folder(L"questions.txt"), L"questions.txt", FileFault::Folder},
         {locked, L"locked.txt", FileFault::Unreadable},
         {folder.WriteSized(L"big.txt", static_cast<LONGLONG>(kPackSizeLimit) + 1), L"big.txt", FileFault::TooLarge},
     };
     for (const auto& file : files) {
         SCOPED_TRACE(Utf8(file.name.c_str()));
-        MendoProgram game(Quoted(file.path));
-        const SeenBox box = game.WaitForBox();
-        ASSERT_NE(box.hWnd, nullptr);
-        EXPECT_EQ(box.caption, L"Mendo");
-        EXPECT_TRUE(box.hasIcon);
-        EXPECT_EQ(box.text, file.name + L": error: " + WidenUtf8(FileFaultSentence(file.fault)) + L"\n\n" + file.name +
-                                L": " + WidenUtf8(kPackRefused));
-        PostMessageW(box.hWnd, WM_COMMAND, IDOK, 0);
-        HWND window = game.Window();
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(TextOf(window), L"Velt's Mendo");
-        StartEasy(window);
-        EXPECT_TRUE(IsEasyPoolQuestion(TextOf(GetDlgItem(window, IDC_QUESTION))));
+        ExpectRefusedAndOwnQuestionsPlay(file.path, file.name + L": error: " +
+                                                        WidenUtf8(FileFaultSentence(file.fault)) + L"\n\n" + file.name +
+                                                        L": " + WidenUtf8(kPackRefused));
     }
     CloseHandle(lock);
+}
+
+TEST(PackProgramTest, APackThatCanPlayNoLevelIsRefusedAndTheGameItsOwnQuestionsPlay) {
+    PackFolder folder;
+    ExpectRefusedAndOwnQuestionsPlay(
+        folder.Write(L"few.txt", CapitalsPack(1, 24)),
+        L"few.txt: error: the pack has 24 usable questions; a game needs 25\n\n"
+        L"few.txt: Aiken, UTF-8; 24 questions, all usable; 24 usable for every level, too few for a game; " +
+            WidenUtf8(kPackRefused));
 }

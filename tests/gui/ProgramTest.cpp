@@ -15,8 +15,6 @@ namespace {
 
 using Program = MendoProgram;
 
-const wchar_t* const kShellDlls[] = {L"shell32.dll", L"shlwapi.dll", L"shcore.dll"};
-
 }  // namespace
 
 TEST(ProgramTest, TheShellLoadsAtTheFirstClickOnALinkAndNotBefore) {
