@@ -121,6 +121,18 @@ class DebianPackage(unittest.TestCase):
         for heading in ("NAME", "SYNOPSIS", "OPTIONS", "KEYS", "EXIT STATUS", "EXAMPLE"):
             self.assertIn(heading, page.stdout)
 
+    def test_it_holds_the_example_packs_where_the_manual_page_says_and_they_check_clean(self):
+        examples = sorted(os.listdir(os.path.join(ROOT, "examples")))
+        place = os.path.join(self.unpacked, "usr", "share", "games", "mendo")
+        self.assertEqual(sorted(os.listdir(place)), examples)
+        game = os.path.join(self.unpacked, "usr", "games", "mendo")
+        check = run(game, "--check", *(os.path.join(place, name) for name in examples))
+        self.assertNotIn("error", check.stdout)
+        self.assertNotIn("warning", check.stdout)
+        manual = os.path.join(self.unpacked, "usr", "share", "man", "man6", "mendo.6.gz")
+        with gzip.open(manual, "rt") as page:
+            self.assertIn("/usr/share/games/mendo/", page.read())
+
     def test_it_holds_the_licence_and_a_changelog_and_depends_on_what_the_game_links(self):
         documents = os.path.join(self.unpacked, "usr", "share", "doc", "mendo")
         with open(os.path.join(documents, "copyright")) as file:

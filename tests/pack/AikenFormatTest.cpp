@@ -20,8 +20,7 @@ TEST(AikenFormatTest, ChoicesAreReadAsMoodleReadsThem) {
     const QuestionPack read = QuestionPack::Read(pack);
     EXPECT_EQ(ProblemLines(read), Lines{});
     EXPECT_EQ(read.Format(), PackFormat::Aiken);
-    PoolEntry entry;
-    read.CopyEntry(PackLevel::Easy, 0, entry);
+    const PoolEntry entry = EntryOf(read);
     EXPECT_STREQ(entry.szQuestion, "Столицата на Франция е:");
     EXPECT_STREQ(entry.szAnswer[0], "Рим");
     EXPECT_STREQ(entry.szAnswer[1], "Лондон");
@@ -75,8 +74,7 @@ TEST(AikenFormatTest, ChoicesLetteredOutOfOrderAreReadByTheirPlaceWithAWarning) 
               Lines{"3:1: warning: this choice is lettered C but is choice B by its place, as Moodle reads it; "
                     "letter the choices A, B, C, D"});
     EXPECT_FALSE(read.HasErrors());
-    PoolEntry entry;
-    read.CopyEntry(PackLevel::Easy, 0, entry);
+    const PoolEntry entry = EntryOf(read);
     EXPECT_STREQ(entry.szAnswer[entry.nCorrect - 1], "три");
 }
 

@@ -33,8 +33,7 @@ TEST(CsvFormatTest, QuotedFieldsHoldDelimitersAndDoubledQuotes) {
                              CsvRows(24, ';');
     const QuestionPack read = QuestionPack::Read(pack);
     EXPECT_EQ(ProblemLines(read), Lines{});
-    PoolEntry entry;
-    read.CopyEntry(PackLevel::Easy, 0, entry);
+    const PoolEntry entry = EntryOf(read);
     EXPECT_STREQ(entry.szQuestion, "Кой е написал \"Под игото\"");
     EXPECT_STREQ(entry.szAnswer[0], "Вазов; Иван");
     EXPECT_STREQ(entry.szAnswer[1], "Ботев");
@@ -55,8 +54,7 @@ TEST(CsvFormatTest, TheRightAnswerIsALetterInEitherCaseOrANumber) {
     for (const std::string& right : rights) {
         const QuestionPack read = QuestionPack::Read(u8"Кое е второ,първо,второ,трето,четвърто," + right + "\n" +
                                                      CsvRows(24, ','));
-        PoolEntry entry;
-        read.CopyEntry(PackLevel::Easy, 0, entry);
+        const PoolEntry entry = EntryOf(read);
         EXPECT_EQ(entry.nCorrect, 2) << right;
     }
 }

@@ -64,8 +64,7 @@ TEST(PackRulesTest, HtmlEntitiesAreTheCharactersTheyStandFor) {
                       "&bogus; &amp") +
         AikenQuestions(24));
     EXPECT_EQ(ProblemLines(read), Lines{});
-    PoolEntry entry;
-    read.CopyEntry(PackLevel::Easy, 0, entry);
+    const PoolEntry entry = EntryOf(read);
     EXPECT_STREQ(entry.szQuestion, "Tom & Jerry \"са\" 'котка' и\xA0мишка");
     EXPECT_STREQ(entry.szAnswer[0], "<");
     EXPECT_STREQ(entry.szAnswer[1], "D");

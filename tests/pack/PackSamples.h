@@ -43,9 +43,13 @@ inline std::vector<std::string> ProblemLines(const QuestionPack& pack) {
     return lines;
 }
 
-// The question of entry i of a level as the game holds it.
-inline std::string HeldQuestion(const QuestionPack& pack, PackLevel level, int i) {
+// Entry i of a level as the game holds it.
+inline PoolEntry EntryOf(const QuestionPack& pack, PackLevel level = PackLevel::Easy, int i = 0) {
     PoolEntry entry;
     pack.CopyEntry(level, i, entry);
-    return entry.szQuestion;
+    return entry;
+}
+
+inline std::string HeldQuestion(const QuestionPack& pack, PackLevel level, int i) {
+    return EntryOf(pack, level, i).szQuestion;
 }

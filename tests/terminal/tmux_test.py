@@ -5,6 +5,7 @@ with capture-pane. Every wait is bounded and ends on what the screen shows.
 Usage: tmux_test.py PROGRAM [unittest arguments]
 """
 import fcntl
+import glob
 import os
 import pty
 import re
@@ -33,6 +34,7 @@ CLOSE_BUTTON = (0, 78)
 REMOVE_BUTTON = (7, 62)
 LETTERS = "ABCD"
 CLOCK = re.compile(r"\d\d:\d\d:\d\d")
+USAGE = "mendo [FILE] | --check FILE... | --export-questions[=LEVEL] | --help | --version"
 
 START_QUESTION = "От меню Game изберете нивото, на което ще играете."
 END_QUESTION = "От меню Game изберете нивото, на което, ще играете."
@@ -46,7 +48,7 @@ LAUNCHER = """#!/bin/sh
 cd "$(dirname "$0")"
 ulimit -c 0
 stty -g > before
-sh -c 'echo $$ > pid; exec "$0"' "$1"
+sh -c 'echo $$ > pid; exec "$@"' launcher "$@"
 echo $? > status
 stty -g > after
 exec sleep 3600
@@ -139,11 +141,16 @@ def run_in_pty(arguments, program=None, size=(24, 80), errors_shown=False, **env
 class GameInTmux:
     """One run of the game in a private tmux server."""
 
-    def __init__(self, locale="C.UTF-8", name=None, term="tmux-256color", environment=(), shell=False, width=80):
+    def __init__(self, locale="C.UTF-8", name=None, term="tmux-256color", environment=(), shell=False, width=80,
+                 arguments=(), files=None):
         """The program starts under its own name, or under another through a link, with TERM and the
-        other variables given and no NO_COLOR unless given. It starts alone, or from an interactive
-        shell with job control as a player starts it."""
+        other variables given and no NO_COLOR unless given, and with its arguments, in a folder that
+        holds the files given. It starts alone, or from an interactive shell with job control as a
+        player starts it."""
         self.folder = tempfile.mkdtemp(prefix="mendo-tmux-")
+        for file_name, content in (files or {}).items():
+            with open(os.path.join(self.folder, file_name), "wb") as file:
+                file.write(content)
         self.program = PROGRAM
         if name is not None:
             self.program = os.path.join(self.folder, name)
@@ -156,7 +163,7 @@ class GameInTmux:
         os.chmod(launcher, 0o755)
         # tmux sets TERM in a new pane itself; env sets it after.
         variables = ["env", "-u", "NO_COLOR", "TERM=" + term] + ["%s=%s" % pair for pair in environment]
-        command = variables + (["PS1=$ ", "ENV=", "dash", "-i"] if shell else [launcher, program])
+        command = variables + (["PS1=$ ", "ENV=", "dash", "-i"] if shell else [launcher, program, *arguments])
         self.tmux("-f", "/dev/null", "new-session", "-d", "-x", str(width), "-y", "24", "-c", self.folder,
                   "-e", "LC_ALL=" + locale, *command)
         try:
@@ -605,10 +612,10 @@ class Options(unittest.TestCase):
                 with self.subTest(option, locale=locale):
                     run = self.run_program(option, LC_ALL=locale)
                     self.assertEqual((run.returncode, run.stderr), (0, ""))
-                    self.assertTrue(run.stdout.startswith("Usage: mendo [-h | --help] [-V | --version]\n"),
-                                    run.stdout)
+                    self.assertTrue(run.stdout.startswith("Usage: " + USAGE + "\n"), run.stdout)
                     for text in ("trivia game in Bulgarian", "A to D answer", "Ctrl+Z", "Ctrl+C",
-                                 "Cyrillic letters", "  LC_ALL=C.UTF-8 mendo\n", "--version"):
+                                 "Cyrillic letters", "  LC_ALL=C.UTF-8 mendo\n", "--version", "--check FILE...",
+                                 "--export-questions[=LEVEL]", "/usr/share/games/mendo/"):
                         self.assertIn(text, run.stdout)
                     self.assertNotIn(os.path.dirname(PROGRAM), run.stdout, "started by its path, named by its name")
             for option in ("--version", "-V"):
@@ -637,13 +644,14 @@ class Options(unittest.TestCase):
                 self.assertIn(b"mendo", shown)
 
     def test_a_wrong_option_or_an_argument_is_told_in_one_line(self):
-        for arguments, wrong in ((["--bogus"], "--bogus"), (["-x"], "-x"), (["extra"], "extra"),
-                                 (["--help=3"], "--help=3"), (["--", "-h"], "-h"), (["-xh"], "-x")):
+        for arguments, wrong in ((["--bogus"], "--bogus"), (["-x"], "-x"), (["one", "two"], "two"),
+                                 (["--help=3"], "--help=3"), (["--", "a", "-h"], "-h"), (["-xh"], "-x"),
+                                 (["--check"], "--check"), (["--export-questions=medium"], "medium"),
+                                 (["--export-questions", "extra"], "extra")):
             with self.subTest(arguments):
                 run = self.run_program(*arguments)
                 self.assertEqual((run.returncode, run.stdout), (2, ""))
-                self.assertRegex(run.stderr, r"^mendo: [^\n]* %s; usage: mendo \[-h \| --help\] \[-V \| --version\]\n$"
-                                 % re.escape(wrong))
+                self.assertRegex(run.stderr, r"^mendo: [^\n]*%s[^\n]*; usage: %s\n$" % (re.escape(wrong), re.escape(USAGE)))
 
     def test_the_manual_page_renders_without_warnings(self):
         """In UTF-8 and in plain ASCII, as man renders it for the locale."""
@@ -655,6 +663,176 @@ class Options(unittest.TestCase):
                 self.assertEqual((run.returncode, run.stderr), (0, b""))
                 for text in (b"SYNOPSIS", b"--version", b"NO_COLOR", b"EXIT STATUS", b"C.UTF-8", b"Ctrl+Z"):
                     self.assertIn(text, run.stdout)
+
+
+def aiken_pack(count, first=1):
+    """A pack of questions that keep the game's limits: "Колко е N" with N the right answer."""
+    return "".join("Колко е %d\nA) %d\nB) %d0\nC) %d00\nD) %d000\nANSWER: A\n\n" % ((n,) * 5)
+                   for n in range(first, first + count)).encode()
+
+
+BROKEN_QUESTION = "Къс въпрос\nA) 1\nB) 2\nC) 3\nANSWER: A\n\n".encode()
+
+
+class PackChecks(unittest.TestCase):
+    """mendo --check and --export-questions, without a terminal, as a script or an editor runs them."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="mendo-packs-")
+        self.addCleanup(shutil.rmtree, self.folder, True)
+
+    def write(self, name, content):
+        path = os.path.join(self.folder, name)
+        with open(path, "wb") as file:
+            file.write(content)
+        return path
+
+    def run_program(self, *arguments, stdout=subprocess.PIPE):
+        return subprocess.run([PROGRAM] + list(arguments), cwd=self.folder, stdin=subprocess.DEVNULL, stdout=stdout,
+                              stderr=subprocess.PIPE, timeout=WAIT_SECONDS)
+
+    def test_every_problem_as_compilers_write_them_a_summary_and_the_status(self):
+        self.write("good.txt", aiken_pack(25))
+        self.write("bad.txt", aiken_pack(25) + BROKEN_QUESTION + "я".encode() * 3 + b"\xe9\n")
+        run = self.run_program("--check", "good.txt", "bad.txt")
+        self.assertEqual((run.returncode, run.stderr), (1, b""))
+        self.assertEqual(run.stdout.decode().split("\n"), [
+            "good.txt: Aiken, UTF-8; 25 questions, all usable; 25 usable for every level",
+            "bad.txt:176:1: error: the question has 3 choices; the game plays four, A to D",
+            "bad.txt:182:1: error: the question has no ANSWER: line after its choices",
+            "bad.txt:182:4: error: the byte 0xE9 is not UTF-8, while the rest of the file is; save the file as UTF-8 "
+            "again",
+            "bad.txt: Aiken, UTF-8; 27 questions, 2 left out; 25 usable for every level",
+            ""])
+        self.assertEqual(self.run_program("--check", "good.txt").returncode, 0)
+        self.assertEqual(sorted(os.listdir(self.folder)), ["bad.txt", "good.txt"], "a check writes nothing")
+
+    def test_what_cannot_be_read_is_told_in_a_sentence_with_status_2_and_no_wait(self):
+        os.mkfifo(os.path.join(self.folder, "pipe"))  # no one ever writes to it
+        big = self.write("big.txt", b"")
+        os.truncate(big, (16 << 20) + 1)
+        os.mkdir(os.path.join(self.folder, "folder"))
+        locked = self.write("locked.txt", aiken_pack(25))
+        os.chmod(locked, 0)
+        run = self.run_program("--check", "missing.txt", "folder", "pipe", "/dev/zero", "big.txt", "good.txt",
+                               *(["locked.txt"] if os.geteuid() != 0 else []))
+        lines = run.stdout.decode().split("\n")
+        self.assertEqual(run.returncode, 2)
+        self.assertEqual(lines[:5], [
+            "missing.txt: error: there is no such file",
+            "folder: error: this is a folder, not a file of questions",
+            "pipe: error: this is no plain file but a device or a pipe, which may never end, so it is not read",
+            "/dev/zero: error: this is no plain file but a device or a pipe, which may never end, so it is not read",
+            "big.txt: error: the file is larger than 16 MiB, more than a pack of questions holds, so it is not read"])
+        self.assertEqual(lines[5], "good.txt: error: there is no such file")
+        if os.geteuid() != 0:
+            self.assertEqual(lines[6], "locked.txt: error: the file may not be read: permission denied")
+
+    def test_what_is_no_text_of_questions_gets_one_sentence(self):
+        cases = {
+            "empty.txt": (b"", "empty.txt: error: the file is empty"),
+            "zeros.bin": (b"\x89PNG\r\n\x1a\n\0\0\0\rIHDR", "zeros.bin:3:1: error: the file holds a NUL byte here, so it "
+                                                             "is no text of questions"),
+            "utf16.txt": ("Въпрос".encode("utf-16"), "utf16.txt: error: the file is in UTF-16; save it as UTF-8"),
+        }
+        for name, (content, line) in cases.items():
+            with self.subTest(name):
+                self.write(name, content)
+                run = self.run_program("--check", name)
+                self.assertEqual(run.returncode, 1)
+                self.assertEqual(run.stdout.decode().split("\n")[0], line)
+        self.write("long.txt", "Я".encode() * (1 << 20) + b"\n")
+        run = self.run_program("--check", "long.txt")
+        self.assertEqual(run.returncode, 1)
+        self.assertIn("long.txt:1:1: error: the question has no ANSWER: line", run.stdout.decode())
+
+    def test_the_exported_pools_check_clean_whole_and_each_level_alone(self):
+        run = self.run_program("--export-questions")
+        self.assertEqual((run.returncode, run.stderr), (0, b""))
+        self.write("all.txt", run.stdout)
+        check = self.run_program("--check", "all.txt")
+        self.assertEqual((check.returncode, check.stdout.decode()),
+                         (0, "all.txt: Aiken, UTF-8; 180 questions, all usable; Easy 42, Hard 77, Logic 61\n"))
+        for level, count, first in (("easy", 42, "Колко байта има един килобайт?"),
+                                    ("hard", 77, "През коя година е открит компасът?"),
+                                    ("logic", 61, "Колко е средно аритметичното на 114, 120 и 105?")):
+            with self.subTest(level):
+                alone = self.run_program("--export-questions=" + level)
+                text = alone.stdout.decode()
+                self.assertEqual(alone.returncode, 0)
+                self.assertNotIn("[", text.split("\n")[0])
+                self.assertIn(first + "\n", text)
+                self.write(level + ".txt", alone.stdout)
+                self.assertEqual(self.run_program("--check", level + ".txt").stdout.decode(),
+                                 "%s.txt: Aiken, UTF-8; %d questions, all usable; %d usable for every level\n"
+                                 % (level, count, count))
+        with open("/dev/full", "w") as full:
+            self.assertEqual(self.run_program("--export-questions", stdout=full).returncode, 1)
+
+    def test_the_example_packs_check_clean(self):
+        examples = sorted(glob.glob(os.path.join(SOURCE, "examples", "*")))
+        self.assertGreaterEqual(len(examples), 2)
+        run = self.run_program("--check", *examples)
+        self.assertEqual(run.returncode, 0, run.stdout.decode())
+
+
+class Packs(unittest.TestCase):
+    """A pack of questions played in the terminal, as a teacher's class would play it."""
+
+    def start(self, pack, name="quiz.txt"):
+        game = GameInTmux(arguments=(name,), files={name: pack})
+        self.addCleanup(game.close)
+        return game
+
+    def test_a_pack_plays_to_the_win_through_the_hint_code_under_its_name(self):
+        game = self.start(aiken_pack(30))
+        game.wait_for(START_ANSWER_A)
+        self.assertIn("quiz.txt - Velt's Mendo", game.rows()[0])
+        game.keys("C-h")
+        game.wait_for("1.")
+        for question in range(1, 26):
+            # The question shows at once, its answers at the clock's next tick.
+            shown = lambda: re.search(r"Колко е (\d+)\?", game.screen())
+            game.wait_until(lambda: shown() and shown().group(1) in [game.answer(k) for k in range(4)],
+                            "question %d with its answers" % question)
+            match = shown()
+            letter = game.hint_letter()
+            self.assertEqual(game.answer(LETTERS.index(letter)), match.group(1), "the hint names the right answer")
+            game.keys(letter)
+            if question < 25:
+                game.wait_until(lambda: game.number() == "%d." % (question + 1), "question %d" % (question + 1))
+        game.wait_for("точки:  250")
+        self.assertEqual(" ".join(row.strip() for row in game.rows()[3:6] if row.strip()), WIN_TEXT)
+
+    def test_problems_are_told_before_the_screen_opens_and_the_rest_plays(self):
+        game = self.start(b"[Easy]\n" + aiken_pack(25) + BROKEN_QUESTION)
+        screen = game.wait_for("Press Enter")
+        self.assertIn("quiz.txt:177:1: error: the question has 3 choices; the game plays four, A to D", screen.replace("\n", ""))
+        self.assertIn("quiz.txt: Aiken, UTF-8; 26 questions, 1 left out; Easy 25, Hard its own, Logic its own",
+                      game.tmux("capture-pane", "-p", "-J"))
+        game.keys("Enter")
+        game.wait_for(START_ANSWER_A)
+        game.keys("C-e")
+        game.wait_until(lambda: re.search(r"Колко е \d+\?", game.screen()), "a question of the pack")
+        game.keys("C-l")
+        game.wait_until(lambda: not re.search(r"Колко е \d+\?", game.screen()), "a Logic question of the game's own")
+
+    def test_a_pack_that_plays_no_level_leaves_the_games_own_questions(self):
+        game = self.start(aiken_pack(3))
+        screen = game.wait_for("Press Enter")
+        self.assertIn("no level can be played from this pack; the game plays its own questions",
+                      game.tmux("capture-pane", "-p", "-J"))
+        game.keys("Enter")
+        game.wait_for(START_ANSWER_A)
+        self.assertNotIn("quiz.txt", game.rows()[0])
+        game.keys("C-e")
+        game.wait_for("1.")
+        self.assertNotRegex(game.screen(), r"Колко е \d+\?")
+
+    def test_a_pack_that_cannot_be_read_ends_with_status_2_before_any_screen(self):
+        status, error, shown = run_in_pty(["/no/such/quiz.txt"])
+        self.assertEqual((status, error), (2, "/no/such/quiz.txt: error: there is no such file\n"))
+        self.assertNotIn(b"\x1b", shown)
 
 
 class Refusals(unittest.TestCase):
