@@ -21,6 +21,7 @@ import { siteHandler } from "../../web/serve.mjs";
 const SHOTS = process.env.MENDO_SHOTS ?? "build/web-shots";
 const PACK_SIZE_LIMIT = 16 * 1024 * 1024;
 const ENDLESS = "/endless.txt";
+const SAID_LARGE = "/said-large.txt";  // a file whose length the server says is too large, and that never comes
 const SHOWN_AT_MOST = 58;  // characters of a question before its question mark
 const PROBLEMS_LISTED = 100;
 
@@ -48,7 +49,13 @@ async function serveSiteWithPack() {
     letGo = resolve;
   }) };
   const server = createServer((request, response) => {
-    if (new URL(request.url, "http://host").pathname !== ENDLESS) {
+    const path = new URL(request.url, "http://host").pathname;
+    if (path === SAID_LARGE) {
+      response.writeHead(200, { "Content-Type": "text/plain", "Content-Length": PACK_SIZE_LIMIT + 1 });
+      response.write(`${packQuestion(1)}\n`);
+      return;
+    }
+    if (path !== ENDLESS) {
       files(request, response);
       return;
     }
@@ -279,13 +286,14 @@ describe("packs of the player's questions", () => {
     await page.context().close();
   });
 
-  test("a link to another site, to no file or to a file that never ends is refused with a clear message", async () => {
+  test("a link to another site, to no file, to a file said to be too large or to one that never ends is refused with a clear message", async () => {
     const page = await newPage(browser);
     await openKept(page, site.url);
     const refusals = [
       ["https://example.org/questions.txt", "https://example.org/questions.txt", TEXTS.otherSite],
       ["missing.txt", "missing.txt", faultSentence("Missing")],
       [ENDLESS.slice(1), ENDLESS.slice(1), faultSentence("TooLarge")],
+      [SAID_LARGE.slice(1), SAID_LARGE.slice(1), faultSentence("TooLarge")],
     ];
     for (const [address, name, sentence] of refusals) {
       await page.goto(`${site.url}?pack=${encodeURIComponent(address)}`);
