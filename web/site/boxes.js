@@ -37,11 +37,12 @@ function standBelowWindow(dialog) {
   dialog.style.marginBlock = `${Math.max(GAP, Math.min(below, lowest))}px auto`;
 }
 
-// A text too long for its box scrolls, and takes the focus after OK, so that the keyboard can
-// scroll it too.
+// A text too long for its box scrolls, and takes the focus as the box opens, so that the arrows
+// scroll it; Enter, Esc and Space close the box as ever, and Tab reaches OK.
 function scrollableByKeys(text) {
   if (text.scrollHeight > text.clientHeight) {
     text.tabIndex = 0;
+    text.focus();
   }
 }
 
