@@ -1,6 +1,7 @@
 # make play: build and start the game.  make terminal: build and start the game in this terminal.
 # make web: build the browser edition's site and serve it on http://127.0.0.1:8080/.
-# make test: build everything and run every test.
+# make test: build everything and run every test.  make check-format: fail on a C++ file that
+# clang-format 14 would lay out otherwise.
 # make bench: measure the engine, the game in a terminal, under Wine its start-up and idle cost
 # against its floor and the size of Mendo.exe, and in Chromium the page against its floor.
 # make dist: the downloads in build/dist: the terminal edition as a Debian package, Mendo.exe in a
@@ -8,10 +9,10 @@
 # make reproduce: build Mendo.exe, its zip and the site's tarball from two clones in two folders and
 # check that both builds are the same.
 # make fuzz: fuzz the engine, then the pack reader, for FUZZ_SECONDS each.  make coverage: the engine's coverage by its tests.
-.PHONY: play terminal web test dist bench reproduce fuzz coverage native windows fuzzer site packages clean
+.PHONY: play terminal web test check-format dist bench reproduce fuzz coverage native windows fuzzer site packages clean
 
 NATIVE_PACKAGES := cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr \
-	libncurses-dev tmux man-db groff-base
+	libncurses-dev tmux man-db groff-base clang-format-14
 FUZZ_SECONDS ?= 600
 FUZZ_CORPUS := build/fuzz/corpus
 PACK_FUZZ_CORPUS := build/fuzz/pack-corpus
@@ -42,7 +43,8 @@ terminal:
 web: site
 	node web/serve.mjs build/web $(WEB_PORT)
 
-test: native windows fuzzer site node_modules/.package-lock.json dist
+# The format is checked first: it takes a second, the builds take minutes.
+test: check-format native windows fuzzer site node_modules/.package-lock.json dist
 	mkdir -p $(FUZZ_CORPUS) $(PACK_FUZZ_CORPUS)
 	build/fuzz/engine_fuzzer -max_total_time=30 $(FUZZ_FLAGS) $(FUZZ_CORPUS) tests/fuzz/corpus
 	build/fuzz/pack_fuzzer -max_total_time=30 $(PACK_FUZZ_FLAGS) $(PACK_FUZZ_CORPUS) tests/fuzz/pack-corpus
@@ -52,6 +54,9 @@ test: native windows fuzzer site node_modules/.package-lock.json dist
 	LC_ALL=bg_BG.UTF-8 tools/wine-session.sh ctest --preset windows-cp1251
 	ctest --preset web
 	python3 tests/dist/dist_test.py
+
+check-format: packages
+	tools/check-format.sh
 
 dist: windows site
 	tools/install-packages.sh $(DIST_PACKAGES)

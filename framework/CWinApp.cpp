@@ -1,7 +1,11 @@
 #include "framework/CWinApp.h"
 
 #include <cwchar>
+#include <string>
 
+#include "framework/CCommandLineInfo.h"
+#include "framework/CWnd.h"
+#include "framework/CommandLineWords.h"
 #include "framework/Cp1251.h"
 
 namespace {
@@ -36,6 +40,14 @@ int CWinApp::ExitInstance() {
     return 0;
 }
 
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+    std::wstring word;
+    for (const wchar_t* rest = NextWord(m_lpCmdLine != nullptr ? m_lpCmdLine : L"", word); rest != nullptr;
+         rest = NextWord(rest, word)) {
+        rCmdInfo.ParseParam(word.c_str());
+    }
+}
+
 // The game has no help pages: the help command is taken and nothing is shown.
 void CWinApp::OnHelp() {}
 
@@ -51,14 +63,23 @@ const char* AfxGetAppName() {
     return g_app != nullptr ? static_cast<const char*>(g_app->m_strAppName) : "";
 }
 
-CString AppNameFromPath(const wchar_t* path) {
+int AfxMessageBox(const wchar_t* lpszText, UINT nType) {
+    const HWND owner = g_app != nullptr && g_app->m_pMainWnd != nullptr ? g_app->m_pMainWnd->m_hWnd : nullptr;
+    return MessageBoxW(owner, lpszText, Widen(AfxGetAppName()).c_str(), nType);
+}
+
+const wchar_t* FileNameOfPath(const wchar_t* path) {
     const wchar_t* name = path;
     for (const wchar_t* separator = std::wcspbrk(path, L"\\/"); separator != nullptr;
          separator = std::wcspbrk(separator + 1, L"\\/")) {
         name = separator + 1;
     }
+    return name;
+}
+
+CString AppNameFromPath(const wchar_t* path) {
     wchar_t stem[kTextCapacity] = L"";
-    std::wcsncpy(stem, name, kTextCapacity - 1);
+    std::wcsncpy(stem, FileNameOfPath(path), kTextCapacity - 1);
     if (wchar_t* extension = std::wcsrchr(stem, L'.')) {
         *extension = L'\0';
     }

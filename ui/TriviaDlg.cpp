@@ -3,6 +3,8 @@
 #include "framework/CDataExchange.h"
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
+#include "framework/Cp1251.h"
+#include "res/WindowTexts.h"
 #include "res/resource.h"
 #include "ui/MainWindowLook.h"
 
@@ -66,6 +68,12 @@ BOOL CTriviaDlg::OnInitDialog() {
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+
+    // With a pack the caption names it, as a window names the document it shows.
+    if (Pack() != nullptr) {
+        const std::wstring caption = m_strPackName + Widen(MENDO_PACK_TITLE_SEPARATOR MENDO_TITLE).c_str();
+        SetWindowTextW(m_hWnd, caption.c_str());
+    }
 
     m_hAccel = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/TriviaGame.h"
 #include "framework/CBrush.h"
 #include "framework/CDialog.h"
@@ -31,6 +33,8 @@ public:
     CString m_strTime;
     CFont m_fontQuestion;
     CFont m_fontNumber;
+    // The file name of the pack that plays, which the caption shows.
+    std::wstring m_strPackName;
 
     // The marker that shows the hot icon, 0 = none; it outlives games.
     static int s_highlighted;

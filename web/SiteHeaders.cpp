@@ -139,10 +139,14 @@ std::string SiteHeaders() {
         enumMembers.emplace_back(name, Sorted(enumerators));
     }
     const Members texts = {
-        {"MENDO_TITLE", Quoted(MENDO_TITLE)},           {"MENDO_MENU_GAME", Quoted(MENDO_MENU_GAME)},
-        {"MENDO_MENU_ABOUT", Quoted(MENDO_MENU_ABOUT)}, {"MENDO_RANK_SCALE", Quoted(MENDO_RANK_SCALE)},
-        {"MENDO_WEB_LABEL", Quoted(MENDO_WEB_LABEL)},   {"MENDO_MAIL_LABEL", Quoted(MENDO_MAIL_LABEL)},
-        {"kStartQuestion", Quoted(kStartQuestion)},     {"kQuestionFace", Quoted(kQuestionFace)},
+        {"MENDO_TITLE", Quoted(MENDO_TITLE)},
+        {"MENDO_MENU_GAME", Quoted(MENDO_MENU_GAME)},
+        {"MENDO_MENU_ABOUT", Quoted(MENDO_MENU_ABOUT)},
+        {"MENDO_RANK_SCALE", Quoted(MENDO_RANK_SCALE)},
+        {"MENDO_WEB_LABEL", Quoted(MENDO_WEB_LABEL)},
+        {"MENDO_MAIL_LABEL", Quoted(MENDO_MAIL_LABEL)},
+        {"kStartQuestion", Quoted(kStartQuestion)},
+        {"kQuestionFace", Quoted(kQuestionFace)},
         {"MENDO_PACK_TITLE_SEPARATOR", Quoted(MENDO_PACK_TITLE_SEPARATOR)},
     };
     const Members textLists = {{"kStartAnswers", Texts(kStartAnswers)}, {"ANSWER_KEY", Texts(kAnswerLetters)}};

@@ -6,65 +6,14 @@
 #include <string>
 
 #include "GameWindow.h"
+#include "MendoProgram.h"
 #include "PlayerInput.h"
 #include "ShellRecording.h"
-#include "bench/startup/ProcessProbe.h"
 #include "res/resource.h"
 
 namespace {
 
-// Mendo.exe itself, started as the player starts it from the top of the build folder.
-class Program {
-public:
-    Program() {
-        wchar_t self[MAX_PATH] = L"";
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring folder = self;
-        folder = folder.substr(0, folder.find_last_of(L"\\/") + 1);
-        std::wstring command = L"\"" + folder + L"..\\..\\Mendo.exe\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                           &m_process)) {
-            m_window = WaitForWindow(0);
-        }
-    }
-
-    ~Program() {
-        if (m_process.hProcess == nullptr) {
-            return;
-        }
-        PostMessageW(m_window, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0) {
-            TerminateProcess(m_process.hProcess, 1);
-        }
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
-
-    HWND Window() const { return m_window; }
-
-    // A shown window of the program that has a control with the id (0: any shown window).
-    HWND WaitForWindow(int controlId) const {
-        HWND found = nullptr;
-        WaitUntil([&] {
-            found = ShownWindowOf(m_process.dwProcessId, controlId);
-            return found != nullptr;
-        });
-        return found;
-    }
-
-    // The DLLs loaded in the program now, by file name in lower case.
-    std::set<std::wstring> Dlls() const {
-        std::set<std::wstring> names;
-        EXPECT_TRUE(LoadedDlls(m_process.hProcess, names)) << "the list of DLLs is read";
-        return names;
-    }
-
-private:
-    PROCESS_INFORMATION m_process{};
-    HWND m_window = nullptr;
-};
+using Program = MendoProgram;
 
 const wchar_t* const kShellDlls[] = {L"shell32.dll", L"shlwapi.dll", L"shcore.dll"};
 
