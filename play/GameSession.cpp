@@ -91,6 +91,13 @@ void GameSession::Perform(int command) {
     }
 }
 
+void GameSession::ShowMessage(std::string text, std::string caption) {
+    if (m_menu) {
+        CloseMenu();
+    }
+    OpenBox({BoxKind::Message, std::move(text), std::move(caption), BoxIcon::None});
+}
+
 // Keys.
 
 void GameSession::Type(const Key& key) {

@@ -37,6 +37,9 @@ public:
     // The button (or a finger) goes down or up over the target.
     void Press(const Target& target);
     void Release(const Target& target);
+    // A message of the edition's own, such as what it found in a file, in a box over whatever
+    // is open; an open menu closes, as a window's does when a box takes the input.
+    void ShowMessage(std::string text, std::string caption);
 
     // What the main screen shows; under the game's own box, what it showed when the box opened.
     const MainScreen& Screen() const;

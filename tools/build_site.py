@@ -37,8 +37,11 @@ ENUMS = {
     "BoxIcon": "BoxIcon",
     "AboutLink": "AboutLink",
     "RequestKind": "Request::Kind",
+    "FileFault": "FileFault",
 }
-FIGURES = {"CLOCK_PERIOD_MS": "kClockPeriodMs", "ANSWER_COUNT": "kAnswerCount"}
+FIGURES = {"CLOCK_PERIOD_MS": "kClockPeriodMs", "ANSWER_COUNT": "kAnswerCount", "PACK_SIZE_LIMIT": "kPackSizeLimit"}
+# The texts the scripts write themselves: the title, which names a pack the game plays.
+TEXTS = {"TITLE": "MENDO_TITLE", "PACK_TITLE_SEPARATOR": "MENDO_PACK_TITLE_SEPARATOR"}
 
 # (PNG, source, icon width or None, scale); the toolbar's two cells come after.
 ICONS = [
@@ -103,6 +106,8 @@ def names_module(headers):
         lines.append(f"export const {name} = Object.freeze({json.dumps(headers['enums'][enum])});")
     for name, number in FIGURES.items():
         lines.append(f"export const {name} = {json.dumps(headers['numbers'][number])};")
+    for name, text in TEXTS.items():
+        lines.append(f"export const {name} = {json.dumps(headers['texts'][text])};")
     return "\n".join(lines) + "\n"
 
 

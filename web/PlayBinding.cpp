@@ -1,9 +1,13 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "about/AboutTexts.h"
 #include "play/GameSession.h"
 #include "play/KeyMap.h"
+#include "questions/PackFile.h"
+#include "questions/PackReport.h"
+#include "questions/QuestionPack.h"
 
 // The play layer as the page reaches it: C functions for the player's inputs and for what the
 // layer shows. Texts are Windows-1251 bytes ending in a zero, which the page decodes at once:
@@ -25,6 +29,40 @@ int g_reportedMarker = 0;
 
 std::vector<Request> g_requests;
 std::string g_itemText;  // a menu item's label or shortcut, as the page reads it
+
+// The questions the player brought, held while the game plays from them.
+QuestionPack g_pack;
+std::string g_packFile;  // a pack's file as the page writes it, until it is read
+std::string g_packName;  // the file's name in Windows-1251, as the boxes name it
+
+// A box lists this many problems, then says how many more there are: a file of a hundred
+// thousand faulty lines makes no box that anyone reads, nor one the page paints at once.
+constexpr int kProblemsListed = 100;
+
+const char kOtherSite[] =
+    "the address is on another site; the page reads a pack only from its own site, where a teacher puts it";
+
+// The problems the file was found to have as the checker tells them, then what it loaded.
+std::string ProblemsText(const QuestionPack& pack) {
+    const PackProblems& problems = pack.Problems();
+    const int count = static_cast<int>(problems.size());
+    std::string text;
+    for (int i = 0; i < std::min(count, kProblemsListed); ++i) {
+        text += ProblemLine(g_packName, problems[i]) + "\n";
+    }
+    if (count > kProblemsListed) {
+        const int more = count - kProblemsListed;
+        text += "and " + std::to_string(more) + (more == 1 ? " more problem\n" : " more problems\n");
+    }
+    return text + SummaryLine(g_packName, pack);
+}
+
+// A file that was not read: the game plays its own questions.
+void Refuse(const char* sentence) {
+    g_session.Game().PlayPack(nullptr);
+    g_pack = QuestionPack();
+    g_session.ShowMessage(g_packName + ": error: " + sentence, g_packName);
+}
 
 const MenuItem* Item(int item) {
     const std::optional<OpenMenu>& menu = g_session.Menu();
@@ -221,4 +259,57 @@ MENDO_EXPORT("about_mail_to") const char* AboutMailTo() {
 
 MENDO_EXPORT("about_mail_address") const char* AboutMailAddress() {
     return kMailAddress;
+}
+
+// Packs of the player's questions. The page writes the file's name and bytes into the rooms it
+// asks for, then loads them or tells why it could not read them.
+
+// Room for the file's name in Windows-1251.
+MENDO_EXPORT("pack_name_room") char* PackNameRoom(int size) {
+    g_packName.assign(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    return g_packName.data();
+}
+
+// Room for the file's bytes; none for more than a pack may hold.
+MENDO_EXPORT("pack_file_room") char* PackFileRoom(int size) {
+    if (size < 0 || static_cast<std::size_t>(size) > kPackSizeLimit) {
+        return nullptr;
+    }
+    g_packFile.assign(static_cast<std::size_t>(size), '\0');
+    return g_packFile.data();
+}
+
+// Reads the file as a pack: the game plays each level the pack can play from the next level
+// start on, the others from their pools; a pack with no level to play is refused and the game
+// plays its own questions. With tell, a box lists the problems; without, only a refusal is told.
+// Whether the pack plays.
+MENDO_EXPORT("pack_load") int PackLoad(int tell) {
+    g_session.Game().PlayPack(nullptr);
+    g_pack = QuestionPack::Read(g_packFile);
+    std::string().swap(g_packFile);
+    const bool plays = g_pack.PlaysAnyLevel();
+    if ((tell != 0 && !g_pack.Problems().empty()) || !plays) {
+        g_session.ShowMessage(ProblemsText(g_pack), g_packName);
+    }
+    if (!plays) {
+        g_pack = QuestionPack();
+        return 0;
+    }
+    g_session.Game().PlayPack(&g_pack);
+    return 1;
+}
+
+// A file that the page could not read, by FileFault's number.
+MENDO_EXPORT("pack_refuse_file") void PackRefuseFile(int fault) {
+    Refuse(FileFaultSentence(static_cast<FileFault>(fault)));
+}
+
+// An address on another site than the page's.
+MENDO_EXPORT("pack_refuse_address") void PackRefuseAddress() {
+    Refuse(kOtherSite);
+}
+
+MENDO_EXPORT("play_own_questions") void PlayOwnQuestions() {
+    g_session.Game().PlayPack(nullptr);
+    g_pack = QuestionPack();
 }

@@ -18,6 +18,8 @@
 #include "play/Menus.h"
 #include "play/Request.h"
 #include "play/Target.h"
+#include "questions/PackFile.h"
+#include "questions/QuestionPack.h"
 #include "res/GameKeys.h"
 #include "res/WindowTexts.h"
 #include "ui/QuestionFont.h"
@@ -33,6 +35,7 @@ namespace {
 #define MENDO_BOX_ICONS(X) X(None) X(Stop)
 #define MENDO_ABOUT_LINKS(X) X(Web) X(Mail)
 #define MENDO_REQUEST_KINDS(X) X(OpenAddress) X(Close)
+#define MENDO_FILE_FAULTS(X) X(None) X(Missing) X(Folder) X(NotAFile) X(NotAllowed) X(TooLarge) X(Unreadable)
 
 // An enum's name and its enumerators with their numbers, from its list. The switch over the
 // enum has no default, so -Werror=switch refuses a list that misses an enumerator, and a name
@@ -129,24 +132,29 @@ std::string SiteHeaders() {
         MENDO_ENUM(KeyName, MENDO_KEY_NAMES),           MENDO_ENUM(Place, MENDO_PLACES),
         MENDO_ENUM(MenuTitle, MENDO_MENU_TITLES),       MENDO_ENUM(BoxKind, MENDO_BOX_KINDS),
         MENDO_ENUM(BoxIcon, MENDO_BOX_ICONS),           MENDO_ENUM(AboutLink, MENDO_ABOUT_LINKS),
-        MENDO_ENUM(Request::Kind, MENDO_REQUEST_KINDS),
+        MENDO_ENUM(Request::Kind, MENDO_REQUEST_KINDS), MENDO_ENUM(FileFault, MENDO_FILE_FAULTS),
     };
     Members enumMembers;
     for (const auto& [name, enumerators] : enums) {
         enumMembers.emplace_back(name, Sorted(enumerators));
     }
     const Members texts = {
-        {"MENDO_TITLE", Quoted(MENDO_TITLE)},           {"MENDO_MENU_GAME", Quoted(MENDO_MENU_GAME)},
-        {"MENDO_MENU_ABOUT", Quoted(MENDO_MENU_ABOUT)}, {"MENDO_RANK_SCALE", Quoted(MENDO_RANK_SCALE)},
-        {"MENDO_WEB_LABEL", Quoted(MENDO_WEB_LABEL)},   {"MENDO_MAIL_LABEL", Quoted(MENDO_MAIL_LABEL)},
-        {"kStartQuestion", Quoted(kStartQuestion)},     {"kQuestionFace", Quoted(kQuestionFace)},
+        {"MENDO_TITLE", Quoted(MENDO_TITLE)},
+        {"MENDO_MENU_GAME", Quoted(MENDO_MENU_GAME)},
+        {"MENDO_MENU_ABOUT", Quoted(MENDO_MENU_ABOUT)},
+        {"MENDO_RANK_SCALE", Quoted(MENDO_RANK_SCALE)},
+        {"MENDO_WEB_LABEL", Quoted(MENDO_WEB_LABEL)},
+        {"MENDO_MAIL_LABEL", Quoted(MENDO_MAIL_LABEL)},
+        {"kStartQuestion", Quoted(kStartQuestion)},
+        {"kQuestionFace", Quoted(kQuestionFace)},
+        {"MENDO_PACK_TITLE_SEPARATOR", Quoted(MENDO_PACK_TITLE_SEPARATOR)},
     };
     const Members textLists = {{"kStartAnswers", Texts(kStartAnswers)}, {"ANSWER_KEY", Texts(kAnswerLetters)}};
     const Members numbers = {
         {"kAnswerCount", std::to_string(kAnswerCount)}, {"kClockPeriodMs", std::to_string(kClockPeriodMs)},
         {"kRankLowest", std::to_string(kRankLowest)},   {"kRankHighest", std::to_string(kRankHighest)},
         {"kRemoveCost", std::to_string(kRemoveCost)},   {"kRevealCost", std::to_string(kRevealCost)},
-        {"kFontHeight", std::to_string(kFontHeight)},
+        {"kFontHeight", std::to_string(kFontHeight)},   {"kPackSizeLimit", std::to_string(kPackSizeLimit)},
     };
     const Members colours = {{"kSteelBlue", Rgb(kSteelBlue)}, {"kGreen", Rgb(kGreen)}, {"kLinkBlue", Rgb(kLinkBlue)}};
     return Object({{"texts", Object(texts)},

@@ -17,6 +17,8 @@ const TYPES = {
   ".webmanifest": "application/manifest+json",
   ".wasm": "application/wasm",
   ".png": "image/png",
+  ".txt": "text/plain",
+  ".csv": "text/csv",
 };
 
 async function fileFor(root, urlPath) {
@@ -32,16 +34,19 @@ async function fileFor(root, urlPath) {
   return found?.isFile() ? path : null;
 }
 
-export function serve(folder, port = 0) {
+// What the server answers: a file of the folder, with its type and length, or 404.
+export function siteHandler(folder) {
   const root = normalize(folder).replace(/[/\\]$/, "");
-  const server = createServer(async (request, response) => {
+  return async (request, response) => {
     const path = await fileFor(root, new URL(request.url, "http://host").pathname);
     if (path === null || !["GET", "HEAD"].includes(request.method)) {
       response.writeHead(path === null ? 404 : 405).end();
       return;
     }
+    const { size } = await stat(path);
     response.writeHead(200, {
       "Content-Type": TYPES[extname(path)] ?? "application/octet-stream",
+      "Content-Length": size,
       "Cache-Control": "no-cache",
     });
     if (request.method === "HEAD") {
@@ -49,7 +54,11 @@ export function serve(folder, port = 0) {
       return;
     }
     createReadStream(path).pipe(response);
-  });
+  };
+}
+
+export function serve(folder, port = 0) {
+  const server = createServer(siteHandler(folder));
   return new Promise((resolve, reject) => {
     server.once("error", reject);
     server.listen(port, "127.0.0.1", () => resolve(server));

@@ -1,5 +1,6 @@
 // The browser edition against its floor, side by side in one run of Debian's Chromium: sizes,
-// start-up to the start question painted, and processor time while idle with the clock running.
+// start-up to the start question painted, a pack of 10,000 questions loaded, and processor time
+// while idle with the clock running.
 // Usage: node bench/web/bench.mjs SITE_FOLDER FLOOR_FOLDER
 
 import { spawn } from "node:child_process";
@@ -9,9 +10,14 @@ import { join } from "node:path";
 import { gzipSync } from "node:zlib";
 
 import { WAIT, launchChromium, newPage } from "../../tests/web/chromium.mjs";
+import { TEXTS } from "../../tests/web/sources.mjs";
 
 const [SITE = "build/web", FLOOR = "build/web-wasm/floor"] = process.argv.slice(2);
 const LOADS = 21;
+const PACK_LOADS = 11;
+const PACK_QUESTIONS = 10_000;
+const PACK_NAME = "pack.txt";
+const PACK_TITLE = `${PACK_NAME}${TEXTS.packTitleSeparator}${TEXTS.title}`;
 const IDLE_SECONDS = Number(process.env.MENDO_IDLE_SECONDS ?? 60);
 const KB = 1024;
 
@@ -53,6 +59,49 @@ async function load(browser, url) {
   return { painted, files: [...files].map((path) => (path.endsWith("/") ? `${path}index.html` : path).slice(1)) };
 }
 
+// A pack of a teacher's size, as the engine's bench writes it: 10,000 questions in UTF-8, about
+// a megabyte.
+function tenThousandQuestions() {
+  return Array.from({ length: PACK_QUESTIONS }, (_, i) =>
+    `Колко тежи кошница номер ${i}?\nA) ${i} кг\nB) ${i}0 кг\nC) ${i} г\nD) ${i}0 г\nANSWER: ${"ABCD"[i % 4]}\n\n`).join("");
+}
+
+// The time from a pack's file dropped on the page to the title that names it painted, by the
+// page's own clock: the frame after the title changed. The floor reads the same file's bytes,
+// decodes them with the browser's TextDecoder and names the file in its title.
+async function packLoad(browser, url, text, floor) {
+  const page = await newPage(browser);
+  await page.goto(url);
+  await page.waitForFunction(() => document.getElementById("clock").textContent !== "", null, WAIT);
+  const result = await page.evaluate(([content, name, title, decodeOnly, timeout]) => new Promise((resolve, reject) => {
+    setTimeout(() => reject(new Error("the pack's title was not painted")), timeout);
+    if (decodeOnly) {
+      addEventListener("drop", async (event) => {
+        const decoded = new TextDecoder().decode(await event.dataTransfer.files[0].arrayBuffer());
+        document.title = decoded.length > 0 ? title : "";
+      });
+    }
+    const data = new DataTransfer();
+    data.items.add(new File([content], name, { type: "text/plain" }));
+    let start;
+    new MutationObserver(() => {
+      if (document.title === title) {
+        requestAnimationFrame(() => {
+          const boxes = document.querySelectorAll("dialog[open]").length;
+          resolve({ ms: performance.now() - start, boxes });
+        });
+      }
+    }).observe(document.querySelector("title"), { childList: true, characterData: true, subtree: true });
+    start = performance.now();
+    document.body.dispatchEvent(new DragEvent("drop", { dataTransfer: data, bubbles: true, cancelable: true }));
+  }), [text, PACK_NAME, PACK_TITLE, floor, WAIT.timeout]);
+  await page.context().close();
+  if (result.boxes !== 0) {
+    throw new Error("the bench's pack was not loaded without a word");
+  }
+  return result.ms;
+}
+
 // The renderer's main-thread processor time while the page idles, by Chromium's own metrics.
 async function idleCost(pages) {
   const sessions = await Promise.all(pages.map(async (page) => {
@@ -86,6 +135,14 @@ try {
     }
   }
 
+  const pack = tenThousandQuestions();
+  const packTimes = { page: [], floor: [] };
+  for (let round = 0; round < PACK_LOADS; round++) {
+    for (const name of round % 2 === 0 ? ["page", "floor"] : ["floor", "page"]) {
+      packTimes[name].push(await packLoad(browser, sites[name].url, pack, name === "floor"));
+    }
+  }
+
   const idlePages = await Promise.all(["page", "floor"].map(async (name) => {
     const page = await newPage(browser);
     await page.goto(sites[name].url);
@@ -111,6 +168,8 @@ try {
   console.log(`| everything the service worker keeps, gzip -9 | ${kb(wholeSite)} | | |`);
   console.log(`| start question painted, median of ${LOADS} | ${page.toFixed(1)} ms | ${floor.toFixed(1)} ms | ${(page / floor).toFixed(3)} |`);
   console.log(`| clock's first text painted (the module loaded and ticked), median of ${LOADS} | ${pageClock.toFixed(1)} ms | ${floorClock.toFixed(1)} ms | ${(pageClock / floorClock).toFixed(3)} |`);
+  const [pagePack, floorPack] = [median(packTimes.page), median(packTimes.floor)];
+  console.log(`| a pack of ${PACK_QUESTIONS} questions (${kb(Buffer.byteLength(pack))}) dropped to its title painted, median of ${PACK_LOADS} | ${pagePack.toFixed(1)} ms | ${floorPack.toFixed(1)} ms | ${(pagePack / floorPack).toFixed(3)} |`);
   console.log(`| main-thread time over ${IDLE_SECONDS} idle s (${visible.join(" / ")}) | ${pageIdle.toFixed(1)} ms | ${floorIdle.toFixed(1)} ms | ${(pageIdle / floorIdle).toFixed(3)} |`);
   console.log(`first load of the page: ${firstLoads.page.join(", ")}`);
 } finally {

@@ -194,6 +194,34 @@ TEST_F(PlayBoxes, EveryOpeningAndClosingChangesTheRevision) {
     EXPECT_NE(session.Revision(), open);
 }
 
+TEST_F(PlayBoxes, AMessageOfTheEditionTakesTheInputOverAMenuOrTheAboutBoxUntilItCloses) {
+    StartEasy();
+    Type(Named(KeyName::MenuBar));
+    const unsigned menuOpen = session.Revision();
+    session.ShowMessage("quiz.txt:3:1: error: one\nquiz.txt: two", "quiz.txt");
+    EXPECT_FALSE(session.Menu()) << "the menu closes under the box";
+    EXPECT_NE(session.Revision(), menuOpen);
+    ASSERT_EQ(session.Boxes().size(), 1u);
+    EXPECT_EQ(Top()->kind, BoxKind::Message);
+    EXPECT_EQ(TopText(), "quiz.txt:3:1: error: one\nquiz.txt: two");
+    EXPECT_EQ(Top()->caption, std::optional<std::string>("quiz.txt"));
+    EXPECT_EQ(Top()->icon, BoxIcon::None);
+    Type(Typed(Letter(RightAnswer())));
+    Click(Marker(RightAnswer()));
+    EXPECT_EQ(session.Game().m_nCurrent, 0) << "nothing under the box takes input";
+    Type(Named(KeyName::Escape));
+    EXPECT_TRUE(session.Boxes().empty());
+
+    Type(Alt(U'a'));
+    Type(U"74");
+    session.ShowMessage("two", "quiz.txt");
+    Type(U"85");
+    Click(kOk);
+    ASSERT_TRUE(AboutOpen()) << "the About box stays under the message";
+    Type(U"85");
+    EXPECT_EQ(TopText().rfind("Сигурен съм, че е (", 0), 0u) << "its code went on where it was";
+}
+
 using PlayMenus = PlayTest;
 
 TEST_F(PlayMenus, TheGameMenuByKeysArrowsAndLetters) {

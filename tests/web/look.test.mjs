@@ -24,7 +24,8 @@ function misfits(page) {
     }
     const top = [...document.querySelectorAll("dialog[open]")].at(-1);
     const name = (element) => element.id || element.className || element.textContent;
-    for (const target of (top ?? document).querySelectorAll("button, a")) {
+    // A button the page keeps hidden, as the one back to the built-in questions without a pack, is no target.
+    for (const target of [...(top ?? document).querySelectorAll("button, a")].filter((shown) => shown.checkVisibility())) {
       const box = target.getBoundingClientRect();
       if (box.width < least || box.height < least) {
         found.push(`${name(target)} is ${box.width} x ${box.height}`);

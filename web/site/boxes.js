@@ -37,6 +37,15 @@ function standBelowWindow(dialog) {
   dialog.style.marginBlock = `${Math.max(GAP, Math.min(below, lowest))}px auto`;
 }
 
+// A text too long for its box scrolls, and takes the focus as the box opens, so that the arrows
+// scroll it; Enter, Esc and Space close the box as ever, and Tab reaches OK.
+function scrollableByKeys(text) {
+  if (text.scrollHeight > text.clientHeight) {
+    text.tabIndex = 0;
+    text.focus();
+  }
+}
+
 export class BoxesView {
   // about() gives the About box's texts; escape() and typed(keys) hand the player's keys on.
   constructor({ about, escape, typed }) {
@@ -71,6 +80,7 @@ export class BoxesView {
       dialog.showModal();
       if (box.kind === BoxKind.Message) {
         standBelowWindow(dialog);
+        scrollableByKeys(dialog.querySelector(".text"));
       }
       this.painted.push({ box, dialog });
     }

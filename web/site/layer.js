@@ -2,9 +2,23 @@
 // shows. Its texts are Windows-1251 bytes ending in a zero, which the browser's own decoder
 // turns into page text.
 
-import { ANSWER_COUNT, RequestKind } from "./headers.js";
+import { ANSWER_COUNT, FileFault, RequestKind } from "./headers.js";
 
 const decoder = new TextDecoder("windows-1251");
+
+// The game's bytes of a text, as the decoder's inverse: "?" for a character that the code page
+// lacks, and for a control character, which would end or break a line of a box.
+const BYTE_OF = new Map(Array.from(decoder.decode(Uint8Array.from({ length: 256 }, (_, byte) => byte)),
+  (character, byte) => [character, byte]));
+const FIRST_PRINTABLE = 0x20;
+const STAND_IN = "?".charCodeAt(0);
+
+function encode(text) {
+  return Uint8Array.from(text, (character) => {
+    const byte = BYTE_OF.get(character);
+    return byte === undefined || byte < FIRST_PRINTABLE ? STAND_IN : byte;
+  });
+}
 
 // The module asks its system for one thing: the calendar clock, in nanoseconds, whose seconds
 // seed a new game.
@@ -38,6 +52,12 @@ export async function loadLayer(url) {
     return decoder.decode(bytes.subarray(address, bytes.indexOf(0, address)));
   };
   const count = (n, each) => Array.from({ length: n }, (_, index) => each(index));
+  // Bytes into the room the module made for them, in its memory as it stands after making it.
+  const write = (room, bytes) => new Uint8Array(memory.buffer, room, bytes.length).set(bytes);
+  const name = (fileName) => {
+    const bytes = encode(fileName);
+    write(game.pack_name_room(bytes.length), bytes);
+  };
 
   return {
     tick: (date) => game.tick(date.getHours(), date.getMinutes(), date.getSeconds()),
@@ -81,6 +101,30 @@ export async function loadLayer(url) {
     takeAddresses: () => count(game.take_requests(), (i) => i)
       .filter((i) => game.request_kind(i) === RequestKind.OpenAddress)
       .map((i) => text(game.request_address(i))),
+
+    // A pack of the player's questions, by its file's name and bytes: whether it plays. With
+    // tell, its problems are told in a box; a refusal is told always.
+    loadPack: (fileName, bytes, tell) => {
+      name(fileName);
+      const room = game.pack_file_room(bytes.length);
+      if (room === 0) {
+        game.pack_refuse_file(FileFault.TooLarge);
+        return false;
+      }
+      write(room, bytes);
+      return game.pack_load(tell) !== 0;
+    },
+    // A file that could not be read, for the reason, one of FileFault.
+    refusePack: (fileName, fault) => {
+      name(fileName);
+      game.pack_refuse_file(fault);
+    },
+    // A pack's address on another site.
+    refuseAddress: (address) => {
+      name(address);
+      game.pack_refuse_address();
+    },
+    playOwnQuestions: () => game.play_own_questions(),
 
     about: () => ({
       captionBlock: text(game.about_caption_block()),

@@ -1,18 +1,22 @@
 // The page: the game's window around the play layer. It hands the layer the player's keys,
 // presses and releases and a tick of the clock, paints what the layer shows, and opens the
-// addresses the player asks for.
+// addresses the player asks for. Under the window, the player brings packs of questions.
 
 import { BoxesView } from "./boxes.js";
 import { CLOCK_PERIOD_MS, KeyName, Place } from "./headers.js";
 import { NOTHING, keyOf, targetAt, targetOf } from "./input.js";
+import { keptPack } from "./kept-pack.js";
 import { loadLayer } from "./layer.js";
 import { MenuView } from "./menus.js";
 import { keepOffline } from "./offline.js";
+import { Packs } from "./packs.js";
 import { paintScreen } from "./screen.js";
 
 const ESCAPE = Object.freeze({ name: KeyName.Escape, character: 0, ctrl: false, alt: false });
 
 keepOffline();
+// The kept pack is looked for while the module loads.
+const kept = keptPack();
 const layer = await loadLayer(new URL("mendo.wasm", import.meta.url));
 const menus = new MenuView(document.getElementById("menu"));
 const boxes = new BoxesView({
@@ -55,10 +59,15 @@ function tick() {
 // Enter on a focused button or link, or Space on a focused button, is its click.
 function activatesFocused(event) {
   const focused = document.activeElement;
-  if (event.ctrlKey || event.altKey || event.metaKey || !focused?.matches("[data-target]")) {
+  if (event.ctrlKey || event.altKey || event.metaKey || !focused?.matches("button, a")) {
     return false;
   }
   return event.key === "Enter" || (event.key === " " && focused.localName === "button");
+}
+
+// The arrows scroll a box's long text where it has the focus: the box has no use for them.
+function scrollsText(event) {
+  return (event.key === "ArrowUp" || event.key === "ArrowDown") && event.target.matches?.(".message .text");
 }
 
 // What goes into the About box's code field as typing, not as a key.
@@ -71,7 +80,7 @@ function typesIntoCodeField(event) {
 }
 
 document.addEventListener("keydown", (event) => {
-  if (activatesFocused(event) || typesIntoCodeField(event)) {
+  if (activatesFocused(event) || typesIntoCodeField(event) || scrollsText(event)) {
     return;
   }
   // A menu holds the keyboard, as the window's does.
@@ -149,6 +158,11 @@ document.addEventListener("pointercancel", (event) => {
     show();
   }
 });
+
+const packs = new Packs(layer, show);
+await packs.restore(await kept);
+packs.listen();
+packs.openNamed();
 
 layer.tick(new Date());
 show();
