@@ -5,7 +5,6 @@ namespace {
 constexpr unsigned char kFirstHigh = 0x80;
 constexpr unsigned char kFirstCyrillicByte = 0xC0;  // А to я stand in Unicode's order from here
 constexpr char32_t kFirstCyrillic = U'\u0410';
-constexpr char32_t kLastCyrillic = U'\u044F';
 
 // Bytes 0x80 to 0xBF: Serbian, Macedonian, Ukrainian and Belarusian letters, quotes, dashes,
 // signs and the no-break space.
@@ -32,15 +31,7 @@ char32_t CharacterOf1251(unsigned char byte) {
     return kHigh[byte - kFirstHigh];
 }
 
-bool ByteOf1251(char32_t character, unsigned char& byte) {
-    if (character < kFirstHigh) {
-        byte = static_cast<unsigned char>(character);
-        return true;
-    }
-    if (character >= kFirstCyrillic && character <= kLastCyrillic) {
-        byte = static_cast<unsigned char>(kFirstCyrillicByte + (character - kFirstCyrillic));
-        return true;
-    }
+bool ByteOf1251Beyond(char32_t character, unsigned char& byte) {
     for (unsigned i = 0; i < sizeof kHigh / sizeof kHigh[0]; ++i) {
         if (kHigh[i] == character && character != 0) {
             byte = static_cast<unsigned char>(kFirstHigh + i);

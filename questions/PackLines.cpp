@@ -15,12 +15,17 @@ constexpr char32_t kLastSurrogate = 0xDFFF;
 
 // The character that starts the bytes, and how many bytes it takes; 0 bytes when they are no
 // UTF-8: a stray continuation, a sequence cut short, an overlong form, a surrogate, too high.
-std::size_t DecodeOne(std::string_view bytes, char32_t& code) {
+inline std::size_t DecodeOne(std::string_view bytes, char32_t& code) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
     const unsigned char lead = byte(0);
     if (lead < 0x80) {
         code = lead;
         return 1;
+    }
+    // Two bytes, as every Cyrillic letter takes, come first.
+    if (lead >= 0xC2 && lead <= 0xDF && bytes.size() >= 2 && (byte(1) & 0xC0) == 0x80) {
+        code = (static_cast<char32_t>(lead & 0x1F) << 6) | (byte(1) & 0x3F);
+        return 2;
     }
     std::size_t length;
     char32_t lowest;

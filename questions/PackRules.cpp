@@ -91,6 +91,12 @@ std::string AnswerName(int k) {
     return std::string("answer ") + static_cast<char>('A' + k);
 }
 
+constexpr int kTheQuestion = -1;
+
+std::string TextName(int k) {
+    return k == kTheQuestion ? "the question" : AnswerName(k);
+}
+
 }  // namespace
 
 bool PackRules::Hold(const WrittenQuestion& written, PackProblems& problems, HeldTexts& held) {
@@ -158,7 +164,7 @@ bool PackRules::HoldQuestion(const WrittenText& written, PackProblems& problems,
     const char32_t last = (text.end - 1)->code;
     const bool statement = last == U':' || last == U'.';
     const std::size_t limit = statement ? kStatementLength : kQuestionLength;
-    bool usable = InCodePage(text, written.line, "the question", problems, held);
+    bool usable = InCodePage(text, written.line, kTheQuestion, problems, held);
     if (text.size() > limit) {
         problems.push_back({written.line, text.begin[limit].column, Severity::Error,
                             "the question is " + std::to_string(text.size()) +
@@ -175,7 +181,7 @@ bool PackRules::HoldAnswer(int k, const WrittenText& written, PackProblems& prob
         problems.push_back({written.line, written.column, Severity::Error, AnswerName(k) + " is empty"});
         return false;
     }
-    bool usable = InCodePage(text, written.line, AnswerName(k), problems, held);
+    bool usable = InCodePage(text, written.line, k, problems, held);
     if (text.size() > static_cast<std::size_t>(kAnswerLength)) {
         problems.push_back({written.line, text.begin[kAnswerLength].column, Severity::Error,
                             AnswerName(k) + " is " + std::to_string(text.size()) +
@@ -185,8 +191,9 @@ bool PackRules::HoldAnswer(int k, const WrittenText& written, PackProblems& prob
     return usable;
 }
 
-bool PackRules::InCodePage(Span text, int line, const std::string& what, PackProblems& problems, std::string& held) {
-    held.clear();
+bool PackRules::InCodePage(Span text, int line, int k, PackProblems& problems, std::string& held) {
+    held.resize(text.size());
+    char* at = held.data();
     for (const SourceCharacter* character = text.begin; character != text.end; ++character) {
         unsigned char byte;
         if (character->code == kUnreadable) {
@@ -194,16 +201,16 @@ bool PackRules::InCodePage(Span text, int line, const std::string& what, PackPro
         }
         if (IsControl(character->code)) {
             problems.push_back({line, character->column, Severity::Error,
-                                what + " holds a control character, " + CharacterName(character->code)});
+                                TextName(k) + " holds a control character, " + CharacterName(character->code)});
             return false;
         }
         if (!ByteOf1251(character->code, byte)) {
             problems.push_back({line, character->column, Severity::Error,
-                                what + " holds " + CharacterName(character->code) +
+                                TextName(k) + " holds " + CharacterName(character->code) +
                                     ", a character the game cannot show: it has only those of Windows-1251"});
             return false;
         }
-        held.push_back(static_cast<char>(byte));
+        *at++ = static_cast<char>(byte);
     }
     return true;
 }

@@ -30,7 +30,8 @@ private:
     // The text with its entities decoded: the written one itself when it has none.
     Span Decoded(const WrittenText& written);
     // The characters in the game's bytes, or false with the first one that has none told.
-    bool InCodePage(Span text, int line, const std::string& what, PackProblems& problems, std::string& held);
+    // k names the text: an answer from 0, the question when negative.
+    bool InCodePage(Span text, int line, int k, PackProblems& problems, std::string& held);
 
     std::vector<SourceCharacter> m_decoded;
 };
