@@ -72,7 +72,7 @@ coverage: packages
 	cmake --build --preset coverage
 	find build/coverage -name '*.gcda' -delete
 	ctest --preset coverage
-	gcovr --root . --object-directory build/coverage --filter engine/ --filter questions/ \
+	gcovr --root . --object-directory build/coverage --filter engine/ --filter questions/ --filter packs/ \
 		--filter framework/CString --exclude-unreachable-branches --exclude-throw-branches --print-summary \
 		--txt build/coverage/coverage.txt
 	cat build/coverage/coverage.txt

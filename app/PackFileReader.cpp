@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "questions/PackFile.h"
+#include "packs/PackFile.h"
 
 // Reads a pack's file with the system's own calls, whole into bytes. Only a file on a disk is
 // read, and none larger than kPackSizeLimit, which is refused before a byte of it is read.

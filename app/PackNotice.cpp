@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "questions/PackReport.h"
+#include "packs/PackReport.h"
 
 PackNotice NoticeOfPack(std::string_view name, const QuestionPack& pack) {
     PackNotice notice;

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "questions/PackFile.h"
-#include "questions/QuestionPack.h"
+#include "packs/PackFile.h"
+#include "packs/QuestionPack.h"
 
 // What the window tells of a pack as the game opens, in one box: the problems as the checker
 // writes them, with the file's name, and the checker's summary. A longer list is cut after this

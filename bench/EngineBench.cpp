@@ -9,8 +9,8 @@
 #include <string>
 
 #include "engine/TriviaGame.h"
-#include "questions/PackReport.h"
-#include "questions/QuestionPack.h"
+#include "packs/PackReport.h"
+#include "packs/QuestionPack.h"
 
 // Every heap allocation of the process passes here, so each benchmark can report its own, and
 // what is held on the heap at any moment.

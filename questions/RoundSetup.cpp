@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/TriviaGame.h"
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 #include "questions/QuestionPool.h"
 
 namespace {

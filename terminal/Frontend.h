@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "play/GameSession.h"
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 #include "terminal/Event.h"
 #include "terminal/Layer.h"
 #include "terminal/MainView.h"

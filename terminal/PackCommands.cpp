@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "questions/PackExport.h"
-#include "questions/PackReport.h"
+#include "packs/PackExport.h"
+#include "packs/PackReport.h"
 #include "terminal/PackFile.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "questions/PackLevel.h"
-#include "questions/QuestionPack.h"
+#include "packs/PackLevel.h"
+#include "packs/QuestionPack.h"
 
 // What the terminal's program does with packs of questions, none of which needs a terminal.
 

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 #include "tests/fuzz/PackInvariants.h"
 
 // Reads any bytes as a pack, checks what it holds, and starts a game from each level it plays.

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "questions/PackReport.h"
+#include "packs/PackReport.h"
 #include "tests/fuzz/GameRules.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "engine/TriviaGame.h"
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 
 // What every pack keeps, whatever bytes it was read from: each question it plays is one the
 // game can show, its counts agree, and each problem stands inside the file. Built, as the

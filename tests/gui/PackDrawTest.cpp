@@ -8,7 +8,7 @@
 
 #include "PackFiles.h"
 #include "engine/TriviaGame.h"
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 
 namespace {
 

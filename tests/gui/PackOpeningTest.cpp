@@ -12,7 +12,7 @@
 #include "framework/CWinApp.h"
 #include "framework/CommandLineWords.h"
 #include "framework/Utf8.h"
-#include "questions/PackReport.h"
+#include "packs/PackReport.h"
 
 namespace {
 

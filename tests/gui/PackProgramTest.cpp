@@ -11,8 +11,8 @@
 #include "PlayerInput.h"
 #include "bench/startup/ProcessProbe.h"
 #include "framework/Utf8.h"
-#include "questions/PackFile.h"
-#include "questions/PackReport.h"
+#include "packs/PackFile.h"
+#include "packs/PackReport.h"
 #include "questions/QuestionPool.h"
 #include "res/resource.h"
 

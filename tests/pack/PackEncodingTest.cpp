@@ -5,7 +5,7 @@
 #include <string>
 
 #include "PackSamples.h"
-#include "questions/CodePage1251.h"
+#include "packs/CodePage1251.h"
 
 namespace {
 

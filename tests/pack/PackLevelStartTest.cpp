@@ -6,7 +6,7 @@
 #include "../RecordingGame.h"
 #include "PackSamples.h"
 #include "about/HintCodes.h"
-#include "questions/PackExport.h"
+#include "packs/PackExport.h"
 
 namespace {
 

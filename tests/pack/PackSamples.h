@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "questions/PackReport.h"
-#include "questions/QuestionPack.h"
+#include "packs/PackReport.h"
+#include "packs/QuestionPack.h"
 
 // Packs written for the tests. The sources are compiled to Windows-1251, so the packs' own
 // UTF-8 is written with u8 literals; what the game holds is compared with plain ones.

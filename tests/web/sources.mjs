@@ -86,13 +86,13 @@ export const TEXTS = {
   letters: [...readFileSync("res/GameKeys.h", "utf8").matchAll(/ANSWER_KEY\("(\w)"/g)].map((match) => match[1]),
   programName: textOf("web/PlayBinding.cpp", "kProgramName"),
   packTitleSeparator: macroOf("res/WindowTexts.h", "MENDO_PACK_TITLE_SEPARATOR"),
-  packRefused: textOf("questions/PackReport.h", "kPackRefused"),
+  packRefused: textOf("packs/PackReport.h", "kPackRefused"),
   otherSite: textOf("web/PlayBinding.cpp", "kOtherSite"),
 };
 
-// The sentence that tells why a file was not read, as the switch of questions/PackFile.cpp writes it.
+// The sentence that tells why a file was not read, as the switch of packs/PackFile.cpp writes it.
 export function faultSentence(fault) {
-  const code = readFileSync("questions/PackFile.cpp", "utf8");
+  const code = readFileSync("packs/PackFile.cpp", "utf8");
   return unescaped(code.match(new RegExp(String.raw`case FileFault::${fault}:\s*return\s*"((?:[^"\\]|\\.)*)"`))[1]);
 }
 

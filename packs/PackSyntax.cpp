@@ -1,4 +1,4 @@
-#include "questions/PackSyntax.h"
+#include "packs/PackSyntax.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "questions/PackFile.h"
+#include "packs/PackFile.h"
 
 const char* FileFaultSentence(FileFault fault) {
     switch (fault) {

@@ -1,9 +1,9 @@
-#include "questions/AikenFormat.h"
+#include "packs/AikenFormat.h"
 
 #include <string>
 
-#include "questions/PackSyntax.h"
-#include "questions/QuestionPack.h"
+#include "packs/PackSyntax.h"
+#include "packs/QuestionPack.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "questions/PackLines.h"
+#include "packs/PackLines.h"
 
 #include <cstdio>
 #include <string>
 
-#include "questions/CodePage1251.h"
+#include "packs/CodePage1251.h"
 
 namespace {
 

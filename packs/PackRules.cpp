@@ -1,8 +1,8 @@
-#include "questions/PackRules.h"
+#include "packs/PackRules.h"
 
 #include <cstring>
 
-#include "questions/CodePage1251.h"
+#include "packs/CodePage1251.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "questions/PackLines.h"
-#include "questions/WrittenQuestion.h"
+#include "packs/PackLines.h"
+#include "packs/WrittenQuestion.h"
 
 // A spreadsheet's rows: the question, answers A to D, the right answer as a letter (A to D, in
 // either case) or a number (1 to 4), and perhaps its level (Easy, Hard or Logic). Fields are

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "questions/PackProblem.h"
+#include "packs/PackProblem.h"
 
 enum class PackEncoding { Utf8, Windows1251 };
 

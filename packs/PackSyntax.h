@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "questions/WrittenQuestion.h"
+#include "packs/WrittenQuestion.h"
 
 // A stretch of a line's characters.
 struct Span {

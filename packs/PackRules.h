@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "engine/RoundRecord.h"
-#include "questions/PackSyntax.h"
-#include "questions/WrittenQuestion.h"
+#include "packs/PackSyntax.h"
+#include "packs/WrittenQuestion.h"
 
 // A question as the game keeps it: its texts in Windows-1251, the question without the
 // question mark that the game adds when it shows it.

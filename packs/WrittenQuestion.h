@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "engine/RoundRecord.h"
-#include "questions/PackLevel.h"
-#include "questions/PackLines.h"
+#include "packs/PackLevel.h"
+#include "packs/PackLines.h"
 
 // A text as the pack writes it: its characters with their columns, and where it stands (the
 // place of an empty text is where it would have begun).

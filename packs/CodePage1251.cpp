@@ -1,4 +1,4 @@
-#include "questions/CodePage1251.h"
+#include "packs/CodePage1251.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "questions/CsvFormat.h"
+#include "packs/CsvFormat.h"
 
 #include <string>
 #include <vector>
 
-#include "questions/PackSyntax.h"
+#include "packs/PackSyntax.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "questions/PackLevel.h"
+#include "packs/PackLevel.h"
 
 // The game's own questions as an Aiken pack in UTF-8, each question as the game shows it (with
 // its "?"), in the pools' order, so that the pack plays the same games as the pools do. All three

@@ -1,12 +1,12 @@
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
-#include "questions/AikenFormat.h"
-#include "questions/CsvFormat.h"
-#include "questions/PackRules.h"
+#include "packs/AikenFormat.h"
+#include "packs/CsvFormat.h"
+#include "packs/PackRules.h"
 
 namespace {
 

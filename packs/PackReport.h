@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "questions/QuestionPack.h"
+#include "packs/QuestionPack.h"
 
 // A problem as compilers write theirs, so that editors can jump to it:
 // "quiz.txt:12:41: error: the question is 72 characters long; ...".

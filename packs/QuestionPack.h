@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "questions/PackLines.h"
-#include "questions/PackProblem.h"
+#include "packs/PackLines.h"
+#include "packs/PackProblem.h"
 #include "questions/PoolEntry.h"
-#include "questions/WrittenQuestion.h"
+#include "packs/WrittenQuestion.h"
 
 enum class PackFormat { Aiken, Csv };
 

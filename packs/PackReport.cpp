@@ -1,4 +1,4 @@
-#include "questions/PackReport.h"
+#include "packs/PackReport.h"
 
 namespace {
 

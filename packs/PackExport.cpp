@@ -1,8 +1,8 @@
-#include "questions/PackExport.h"
+#include "packs/PackExport.h"
 
 #include <cstring>
 
-#include "questions/CodePage1251.h"
+#include "packs/CodePage1251.h"
 #include "questions/QuestionPool.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "questions/PackLines.h"
-#include "questions/PackSyntax.h"
-#include "questions/WrittenQuestion.h"
+#include "packs/PackLines.h"
+#include "packs/PackSyntax.h"
+#include "packs/WrittenQuestion.h"
 
 // Moodle's Aiken format, read as Moodle's importer reads it: a question on one line; its choices
 // one a line, each a capital letter, ")" or "." and perhaps a space or tab before its text; then
