@@ -12,7 +12,7 @@
 CTriviaApp theApp;
 
 BEGIN_MESSAGE_MAP(CTriviaApp, CWinApp)
-ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
+    ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
 namespace {

@@ -98,8 +98,8 @@ std::string TenThousandQuestions() {
     std::string pack;
     for (int i = 0; i < kPackQuestions; ++i) {
         const std::string n = std::to_string(i);
-        pack += u8"Колко тежи кошница номер " + n + "?\nA) " + n + u8" кг\nB) " + n + u8"0 кг\nC) " + n +
-                u8" г\nD) " + n + u8"0 г\nANSWER: " + "ABCD"[i % 4] + "\n\n";
+        pack += u8"Колко тежи кошница номер " + n + "?\nA) " + n + u8" кг\nB) " + n + u8"0 кг\nC) " + n + u8" г\nD) " +
+                n + u8"0 г\nANSWER: " + "ABCD"[i % 4] + "\n\n";
     }
     return pack;
 }
@@ -129,7 +129,8 @@ void PackCheckFloor(benchmark::State& state) {
     for (auto _ : state) {
         const std::string& text = PackText();
         long lines = 0;
-        for (const char* at = text.data(); (at = static_cast<const char*>(std::memchr(at, '\n', text.data() + text.size() - at))) != nullptr; ++at) {
+        for (const char* at = text.data();
+             (at = static_cast<const char*>(std::memchr(at, '\n', text.data() + text.size() - at))) != nullptr; ++at) {
             ++lines;
         }
         benchmark::DoNotOptimize(lines);

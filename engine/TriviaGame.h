@@ -22,7 +22,6 @@ constexpr int kPointsPerAnswer = 10;
 constexpr int kRemoveCost = 10;
 constexpr int kRevealCost = 50;
 
-
 enum class BoxIcon { None, Stop };
 
 // The game itself, without a window: the state of the running game, its 25 questions and

@@ -5,7 +5,7 @@
 #include "framework/CWinApp.h"
 
 BEGIN_MESSAGE_MAP(CToolBar, CWnd)
-ON_MESSAGE(WM_SIZEPARENT, &CToolBar::OnSizeParent)
+    ON_MESSAGE(WM_SIZEPARENT, &CToolBar::OnSizeParent)
 END_MESSAGE_MAP()
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {

@@ -67,8 +67,7 @@ private:
             m_reading.LevelNamed(level, line);
         } else {
             m_levels = kUnknownLevel;
-            Tell(line, text.begin->column,
-                 "this level mark names no level; the levels are [Easy], [Hard] and [Logic]");
+            Tell(line, text.begin->column, "this level mark names no level; the levels are [Easy], [Hard] and [Logic]");
         }
     }
 

@@ -7,7 +7,8 @@ constexpr unsigned char kFirstCyrillicByte = 0xC0;  // А to я stand in Unicode
 constexpr char32_t kFirstCyrillic = U'\u0410';
 
 // Bytes 0x80 to 0xBF: Serbian, Macedonian, Ukrainian and Belarusian letters, quotes, dashes,
-// signs and the no-break space.
+// signs and the no-break space; eight bytes a row, from 0x80.
+// clang-format off
 constexpr char32_t kHigh[kFirstCyrillicByte - kFirstHigh] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -18,6 +19,7 @@ constexpr char32_t kHigh[kFirstCyrillicByte - kFirstHigh] = {
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
+// clang-format on
 
 }  // namespace
 

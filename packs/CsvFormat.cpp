@@ -47,7 +47,10 @@ Span SpanOf(const Field& field) {
 class CsvReader {
 public:
     CsvReader(PackLines& lines, PackReading& reading, CsvShape& shape)
-        : m_lines(lines), m_reading(reading), m_shape(shape), m_delimiter(static_cast<unsigned char>(shape.delimiter)) {}
+        : m_lines(lines),
+          m_reading(reading),
+          m_shape(shape),
+          m_delimiter(static_cast<unsigned char>(shape.delimiter)) {}
 
     void Read() {
         PackLine line;
@@ -157,8 +160,7 @@ private:
     void Row(int line) {
         if (m_count < kQuestionFields || m_count > kQuestionFields + 1) {
             Tell(line, 1,
-                 "the row has " + std::to_string(m_count) +
-                     (m_count == 1 ? " field" : " fields") +
+                 "the row has " + std::to_string(m_count) + (m_count == 1 ? " field" : " fields") +
                      "; a question's row has six: the question, answers A to D and the right answer, and a "
                      "seventh for its level if it has one");
             m_reading.BrokenQuestion();

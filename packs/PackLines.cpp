@@ -121,8 +121,9 @@ bool PackLines::Next(PackLine& line) {
             const char32_t code = CharacterOf1251(static_cast<unsigned char>(byte));
             line.characters.push_back({code == 0 && byte != 0 ? kUnreadable : code, ++column});
             if (code == 0 && byte != 0) {
-                Tell(line, column, "the byte " + Hex(static_cast<unsigned char>(byte)) +
-                                       " is no character in Windows-1251, which this file is read as");
+                Tell(line, column,
+                     "the byte " + Hex(static_cast<unsigned char>(byte)) +
+                         " is no character in Windows-1251, which this file is read as");
             }
         }
     } else {
@@ -145,8 +146,9 @@ void PackLines::DecodeUtf8(std::string_view bytes, PackLine& line) {
         std::size_t length = DecodeOne(bytes, code);
         if (length == 0) {
             if (!strayTold) {
-                Tell(line, column, "the byte " + Hex(static_cast<unsigned char>(bytes[0])) +
-                                       " is not UTF-8, while the rest of the file is; save the file as UTF-8 again");
+                Tell(line, column,
+                     "the byte " + Hex(static_cast<unsigned char>(bytes[0])) +
+                         " is not UTF-8, while the rest of the file is; save the file as UTF-8 again");
                 strayTold = true;
             }
             code = kUnreadable;

@@ -67,6 +67,7 @@ std::string SummaryLine(std::string_view file, const QuestionPack& pack) {
     const int leftOut = written - pack.UsableCount();
     line += ": " + FormatName(pack) + ", " + EncodingName(pack) + "; " + std::to_string(written) +
             (written == 1 ? " question, " : " questions, ") +
-            (leftOut == 0 ? std::string("all usable") : std::to_string(leftOut) + " left out") + "; " + LevelsPart(pack);
+            (leftOut == 0 ? std::string("all usable") : std::to_string(leftOut) + " left out") + "; " +
+            LevelsPart(pack);
     return pack.PlaysAnyLevel() ? line : line + "; " + kPackRefused;
 }

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kQuestionLength = kQuestionSize - 2;  // room for the "?" and the terminator
+constexpr int kQuestionLength = kQuestionSize - 2;   // room for the "?" and the terminator
 constexpr int kStatementLength = kQuestionSize - 1;  // a question that ends with ":" or "."
 constexpr int kAnswerLength = kAnswerSize - 1;
 static_assert(kQuestionLength == 58 && kStatementLength == 59 && kAnswerLength == 29, "the game's limits");
@@ -17,13 +17,12 @@ struct Entity {
     char32_t code;
 };
 constexpr Entity kEntities[] = {
-    {"amp", U'&'},         {"lt", U'<'},          {"gt", U'>'},          {"quot", U'"'},
-    {"apos", U'\''},       {"nbsp", U'\u00A0'},   {"ndash", U'\u2013'},  {"mdash", U'\u2014'},
-    {"laquo", U'\u00AB'},  {"raquo", U'\u00BB'},  {"bdquo", U'\u201E'},  {"ldquo", U'\u201C'},
-    {"rdquo", U'\u201D'},  {"sbquo", U'\u201A'},  {"lsquo", U'\u2018'},  {"rsquo", U'\u2019'},
-    {"hellip", U'\u2026'}, {"euro", U'\u20AC'},   {"copy", U'\u00A9'},   {"reg", U'\u00AE'},
-    {"deg", U'\u00B0'},    {"plusmn", U'\u00B1'}, {"sect", U'\u00A7'},   {"middot", U'\u00B7'},
-    {"bull", U'\u2022'},   {"trade", U'\u2122'},  {"permil", U'\u2030'}, {"numero", U'\u2116'},
+    {"amp", U'&'},        {"lt", U'<'},          {"gt", U'>'},          {"quot", U'"'},        {"apos", U'\''},
+    {"nbsp", U'\u00A0'},  {"ndash", U'\u2013'},  {"mdash", U'\u2014'},  {"laquo", U'\u00AB'},  {"raquo", U'\u00BB'},
+    {"bdquo", U'\u201E'}, {"ldquo", U'\u201C'},  {"rdquo", U'\u201D'},  {"sbquo", U'\u201A'},  {"lsquo", U'\u2018'},
+    {"rsquo", U'\u2019'}, {"hellip", U'\u2026'}, {"euro", U'\u20AC'},   {"copy", U'\u00A9'},   {"reg", U'\u00AE'},
+    {"deg", U'\u00B0'},   {"plusmn", U'\u00B1'}, {"sect", U'\u00A7'},   {"middot", U'\u00B7'}, {"bull", U'\u2022'},
+    {"trade", U'\u2122'}, {"permil", U'\u2030'}, {"numero", U'\u2116'},
 };
 constexpr std::size_t kLongestEntity = sizeof "&#x10FFFF;" - 1;
 constexpr char32_t kLastCharacter = 0x10FFFF;

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-
 namespace {
 
 bool IsBlank(char32_t c) {

@@ -12,10 +12,11 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kDelimiters[] = {';', ',', '\t'};  // in this order when a line has as many of each
-constexpr int kCsvDelimitersNeeded = 5;          // a row of a question has six fields
+constexpr int kCsvDelimitersNeeded = 5;           // a row of a question has six fields
 
 bool StartsUtf16(std::string_view bytes) {
-    return bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+    return bytes.size() >= 2 &&
+           ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
 }
 
 // Whether the bytes can be a text of questions at all; when not, the one sentence that says so.
@@ -41,7 +42,8 @@ bool IsText(std::string_view bytes, PackProblems& problems) {
         for (std::size_t i = lineStart; i < nul; ++i) {
             column += (static_cast<unsigned char>(before[i]) & 0xC0) != 0x80;
         }
-        problems.push_back({line, column, Severity::Error, "the file holds a NUL byte here, so it is no text of questions"});
+        problems.push_back(
+            {line, column, Severity::Error, "the file holds a NUL byte here, so it is no text of questions"});
         return false;
     }
     return true;
@@ -133,8 +135,8 @@ public:
         if (pack.m_namesLevels && m_unmarked > 0) {
             Tell(m_unmarkedLine, 1,
                  std::to_string(m_unmarked) + (m_unmarked == 1 ? " question stands" : " questions stand") +
-                     " before any level, in a pack that names levels; give " +
-                     (m_unmarked == 1 ? "it" : "them") + " [Easy], [Hard] or [Logic]");
+                     " before any level, in a pack that names levels; give " + (m_unmarked == 1 ? "it" : "them") +
+                     " [Easy], [Hard] or [Logic]");
         }
         for (std::size_t i = 0; i < pack.m_questions.size(); ++i) {
             const unsigned levels = pack.m_namesLevels ? m_questionLevels[i] : kEveryLevel;
@@ -148,8 +150,9 @@ public:
         if (pack.m_written == 0) {
             Tell(0, 0, "the file holds no questions");
         } else if (!pack.m_namesLevels && pack.Count(PackLevel::Easy) < kLevelQuestionsNeeded) {
-            Tell(0, 0, "the pack has " + Usable(pack.Count(PackLevel::Easy)) + "; a game needs " +
-                           std::to_string(kLevelQuestionsNeeded));
+            Tell(0, 0,
+                 "the pack has " + Usable(pack.Count(PackLevel::Easy)) + "; a game needs " +
+                     std::to_string(kLevelQuestionsNeeded));
         }
         for (PackLevel level : {PackLevel::Easy, PackLevel::Hard, PackLevel::Logic}) {
             const int count = pack.Count(level);
@@ -250,7 +253,7 @@ private:
     std::vector<unsigned> m_questionLevels;  // for each question held
     std::vector<int> m_questionLines;
     int m_levelLine[kPackLevelCount] = {};  // where the pack first names each level
-    int m_unmarked = 0;                      // questions held before any level mark
+    int m_unmarked = 0;                     // questions held before any level mark
     int m_unmarkedLine = 0;
     std::unordered_multimap<std::uint64_t, std::uint32_t> m_seen;  // each question held, by the hash of its texts
 };

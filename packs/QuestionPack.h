@@ -8,8 +8,8 @@
 
 #include "packs/PackLines.h"
 #include "packs/PackProblem.h"
-#include "questions/PoolEntry.h"
 #include "packs/WrittenQuestion.h"
+#include "questions/PoolEntry.h"
 
 enum class PackFormat { Aiken, Csv };
 
@@ -41,7 +41,7 @@ public:
     bool Names(PackLevel level) const;
 
     int WrittenCount() const { return m_written; }  // the questions the file holds, usable or not
-    int UsableCount() const { return m_usable; }  // those that some level plays
+    int UsableCount() const { return m_usable; }    // those that some level plays
     int Count(PackLevel level) const;
     // Whether the level can be played from the pack.
     bool Plays(PackLevel level) const;

@@ -172,7 +172,8 @@ void GameSession::TypeInMenu(const Key& key) {
         case KeyName::Left:
         case KeyName::Right: {
             const int step = key.name == KeyName::Left ? -1 : 1;
-            OpenMenuAt(static_cast<MenuTitle>((static_cast<int>(menu.title) + step + kMenuTitleCount) % kMenuTitleCount));
+            OpenMenuAt(
+                static_cast<MenuTitle>((static_cast<int>(menu.title) + step + kMenuTitleCount) % kMenuTitleCount));
             break;
         }
         case KeyName::Up:

@@ -111,6 +111,6 @@ private:
     unsigned m_revision = 0;
 
     int m_pressedMarker = 0;
-    Target m_press;               // where the button went down
+    Target m_press;              // where the button went down
     bool m_pressClosed = false;  // that press closed a menu or a box: its release is its own
 };

@@ -30,7 +30,8 @@ std::vector<MenuItem> ItemsOf(MenuTitle title, bool canClose) {
             }
             return {{kCloseItem, ID_WINDOW_CLOSE}, {nullptr, 0}, {MENDO_WINDOW_ABOUT, IDM_ABOUTBOX}};
         case MenuTitle::Game:
-            return {{MENDO_MENU_EASY, ID_GAME_EASY}, {MENDO_MENU_HARD, ID_GAME_HARD}, {MENDO_MENU_LOGIC, ID_GAME_LOGIC}};
+            return {
+                {MENDO_MENU_EASY, ID_GAME_EASY}, {MENDO_MENU_HARD, ID_GAME_HARD}, {MENDO_MENU_LOGIC, ID_GAME_LOGIC}};
         case MenuTitle::About: break;
     }
     return {};

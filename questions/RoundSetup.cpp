@@ -35,7 +35,8 @@ private:
 // exchange has moved. Every other entry still holds its own position.
 class PackIndexTable {
 public:
-    explicit PackIndexTable(int count) : m_count(count) {
+    explicit PackIndexTable(int count)
+        : m_count(count) {
         for (int i = 0; i < kRoundLength; ++i) {
             m_drawn[i] = i;
         }

@@ -18,8 +18,8 @@ enum class TerminalFault {
 TerminalFault CheckTerminal();
 
 // The terminal set up for the game while this lives: raw keys, no echo, no cursor, the
-// mouse's reports where the terminal has a mouse, colours, pastes marked as such; as it was again when this goes, and as
-// it was when a fault or a signal that dumps core ends the game.
+// mouse's reports where the terminal has a mouse, colours, pastes marked as such; as it was again when this goes, and
+// as it was when a fault or a signal that dumps core ends the game.
 class Console {
 public:
     Console();

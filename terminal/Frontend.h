@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "play/GameSession.h"
 #include "packs/QuestionPack.h"
+#include "play/GameSession.h"
 #include "terminal/Event.h"
 #include "terminal/Layer.h"
 #include "terminal/MainView.h"

@@ -5,7 +5,7 @@ namespace {
 constexpr int kTab = 9;
 constexpr int kLineFeed = 10;
 constexpr int kReturn = 13;
-constexpr int kDelete = 127;  // Backspace on the others
+constexpr int kDelete = 127;            // Backspace on the others
 constexpr int kFirstControlLetter = 1;  // Ctrl+A
 constexpr int kLastControlLetter = 26;  // Ctrl+Z
 

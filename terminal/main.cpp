@@ -71,7 +71,7 @@ enum class Command { Play, ShowHelp, ShowVersion, Check, Export, Wrong };
 struct CommandLine {
     Command command;
     std::vector<std::string> operands;  // the arguments after the options
-    std::string level;                   // what --export-questions= names, if anything
+    std::string level;                  // what --export-questions= names, if anything
 };
 
 constexpr int kCheckOption = 256;  // long options without a letter of their own
@@ -256,7 +256,8 @@ int main(int argc, char** argv) {
         case Command::Export: {
             const std::optional<PackLevel> level = ExportLevel(asked.level);
             if (!asked.level.empty() && !level) {
-                return WrongUsage(name, "--export-questions names no level " + asked.level + "; the levels are easy, hard and logic");
+                return WrongUsage(
+                    name, "--export-questions names no level " + asked.level + "; the levels are easy, hard and logic");
             }
             if (!asked.operands.empty()) {
                 return WrongUsage(name, "unexpected argument " + asked.operands[0]);

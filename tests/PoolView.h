@@ -21,9 +21,7 @@ struct PoolView {
     std::string Question(std::size_t i) const { return szQuestion[i]; }
     std::string Answer(std::size_t i, int k) const { return szAnswer[i][k - 1]; }
     std::string CorrectAnswer(std::size_t i) const { return Answer(i, nCorrect[i]); }
-    bool IsCorrectAnswer(std::size_t i, const char* text) const {
-        return SameText(text, szAnswer[i][nCorrect[i] - 1]);
-    }
+    bool IsCorrectAnswer(std::size_t i, const char* text) const { return SameText(text, szAnswer[i][nCorrect[i] - 1]); }
 
     // The entry a game record came from: same question (perhaps with the "?" the game added)
     // and the same four answers in any order; -1 if none. Allocates nothing: the fuzzer and the

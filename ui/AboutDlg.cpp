@@ -23,10 +23,10 @@ void OpenWithShell(const CString& address) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
-ON_EN_CHANGE(IDC_SECRET, &CAboutDlg::OnChangeSecret)
-ON_WM_LBUTTONDOWN()
-ON_WM_CTLCOLOR()
-ON_WM_SETCURSOR()
+    ON_EN_CHANGE(IDC_SECRET, &CAboutDlg::OnChangeSecret)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_CTLCOLOR()
+    ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 CAboutDlg::CAboutDlg()

@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "about/AboutTexts.h"
-#include "play/GameSession.h"
-#include "play/KeyMap.h"
 #include "packs/PackFile.h"
 #include "packs/PackReport.h"
 #include "packs/QuestionPack.h"
+#include "play/GameSession.h"
+#include "play/KeyMap.h"
 
 // The play layer as the page reaches it: C functions for the player's inputs and for what the
 // layer shows. Texts are Windows-1251 bytes ending in a zero, which the page decodes at once:

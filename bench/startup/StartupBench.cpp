@@ -65,7 +65,8 @@ bool Start(const std::wstring& file, Running& running, double& milliseconds) {
         [&] {
             running.window = ShownWindowOf(running.process.dwProcessId, IDC_QUESTION);
             wchar_t text[kTextCapacity] = L"";
-            return running.window != nullptr && GetDlgItemTextW(running.window, IDC_QUESTION, text, kTextCapacity) > 0 &&
+            return running.window != nullptr &&
+                   GetDlgItemTextW(running.window, IDC_QUESTION, text, kTextCapacity) > 0 &&
                    std::wcscmp(text, question) == 0;
         },
         std::chrono::seconds(30));

@@ -43,8 +43,9 @@ void CheckTexts(const char* question, const char (&answers)[kAnswerCount][kAnswe
 }  // namespace
 
 void CheckPack(const QuestionPack& pack, std::string_view bytes) {
-    const int lines = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n') +
-                                       std::count(bytes.begin(), bytes.end(), '\r')) + 1;
+    const int lines =
+        static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n') + std::count(bytes.begin(), bytes.end(), '\r')) +
+        1;
     for (const PackProblem& problem : pack.Problems()) {
         Require(problem.line >= 0 && problem.line <= lines, "a problem stands on a line of the file");
         Require(problem.column >= 0 && static_cast<std::size_t>(problem.column) <= bytes.size() + 1,
@@ -73,8 +74,9 @@ void CheckPackRound(const CTriviaGame& game) {
     std::set<std::string> questions;
     for (const RoundRecord& record : game.m_round) {
         CheckTexts(record.szQuestion, record.szAnswer, record.nCorrect, true);
-        Require(questions.insert(std::string(record.szQuestion) + '\n' + record.szAnswer[0] + record.szAnswer[1] +
-                                 record.szAnswer[2] + record.szAnswer[3])
+        Require(questions
+                    .insert(std::string(record.szQuestion) + '\n' + record.szAnswer[0] + record.szAnswer[1] +
+                            record.szAnswer[2] + record.szAnswer[3])
                     .second,
                 "no question twice in a game");
     }

@@ -9,14 +9,15 @@ using Lines = std::vector<std::string>;
 TEST(AikenFormatTest, ChoicesAreReadAsMoodleReadsThem) {
     // A choice without a blank after its letter, a tab, a full stop, lines with blanks around
     // them, no blank line between questions, and a one-character line that Moodle passes over.
-    const std::string pack = u8"  Столицата на Франция е:  \n"
-                             u8"A)Рим\n"
-                             u8"B.\tЛондон\n"
-                             u8"\tC) Париж \n"
-                             u8"D. Мадрид\n"
-                             u8"-\n"
-                             u8"ANSWER: C\n" +
-                             AikenQuestions(24);
+    const std::string pack =
+        u8"  Столицата на Франция е:  \n"
+        u8"A)Рим\n"
+        u8"B.\tЛондон\n"
+        u8"\tC) Париж \n"
+        u8"D. Мадрид\n"
+        u8"-\n"
+        u8"ANSWER: C\n" +
+        AikenQuestions(24);
     const QuestionPack read = QuestionPack::Read(pack);
     EXPECT_EQ(ProblemLines(read), Lines{});
     EXPECT_EQ(read.Format(), PackFormat::Aiken);
@@ -30,20 +31,20 @@ TEST(AikenFormatTest, ChoicesAreReadAsMoodleReadsThem) {
 }
 
 TEST(AikenFormatTest, AQuestionsOwnQuestionMarkIsTheGames) {
-    const QuestionPack read = QuestionPack::Read(AikenQuestion(u8"Кой е най-високият връх ?", "1", "2", "3", "4") +
-                                                 AikenQuestions(24));
+    const QuestionPack read =
+        QuestionPack::Read(AikenQuestion(u8"Кой е най-високият връх ?", "1", "2", "3", "4") + AikenQuestions(24));
     EXPECT_EQ(HeldQuestion(read, PackLevel::Easy, 0), "Кой е най-високият връх");
 }
 
 TEST(AikenFormatTest, EveryBrokenQuestionIsToldAndTheRestPlay) {
-    const std::string pack = AikenQuestions(25) +                                  // lines 1 to 175
-                             u8"Три отговора\nA) 1\nB) 2\nC) 3\nANSWER: A\n" +      // 176
-                             u8"Пет\nA) 1\nB) 2\nC) 3\nD) 4\nE) 5\nANSWER: A\n" +  // 181
-                             u8"Без ANSWER\nA) 1\nB) 2\nC) 3\nD) 4\n" +             // 188
-                             u8"Малко\nA) 1\nB) 2\nC) 3\nD) 4\nAnswer: A\n" +       // 193
+    const std::string pack = AikenQuestions(25) +                                     // lines 1 to 175
+                             u8"Три отговора\nA) 1\nB) 2\nC) 3\nANSWER: A\n" +        // 176
+                             u8"Пет\nA) 1\nB) 2\nC) 3\nD) 4\nE) 5\nANSWER: A\n" +     // 181
+                             u8"Без ANSWER\nA) 1\nB) 2\nC) 3\nD) 4\n" +               // 188
+                             u8"Малко\nA) 1\nB) 2\nC) 3\nD) 4\nAnswer: A\n" +         // 193
                              u8"Грешна буква\nA) 1\nB) 2\nC) 3\nD) 4\nANSWER: b\n" +  // 199
-                             u8"Никаква\nA) 1\nB) 2\nC) 3\nD) 4\nANSWER:\n" +       // 205
-                             u8"Отвъд\nA) 1\nB) 2\nC) 3\nD) 4\nANSWER: E\n";        // 211
+                             u8"Никаква\nA) 1\nB) 2\nC) 3\nD) 4\nANSWER:\n" +         // 205
+                             u8"Отвъд\nA) 1\nB) 2\nC) 3\nD) 4\nANSWER: E\n";          // 211
     const QuestionPack read = QuestionPack::Read(pack);
     EXPECT_EQ(ProblemLines(read),
               (Lines{
@@ -93,8 +94,8 @@ TEST(AikenFormatTest, LevelMarksGiveTheQuestionsAfterThemToTheirLevel) {
 }
 
 TEST(AikenFormatTest, AMarkOfNoLevelAndQuestionsOfNoLevelAreToldOnce) {
-    const std::string pack = AikenQuestions(2, 1) + "[Easy]\n" + AikenQuestions(25, 10) + "[Medium]\n" +
-                             AikenQuestions(4, 100);
+    const std::string pack =
+        AikenQuestions(2, 1) + "[Easy]\n" + AikenQuestions(25, 10) + "[Medium]\n" + AikenQuestions(4, 100);
     const QuestionPack read = QuestionPack::Read(pack);
     EXPECT_EQ(ProblemLines(read),
               (Lines{"1:1: error: 2 questions stand before any level, in a pack that names levels; give them [Easy], "

@@ -29,8 +29,8 @@ TEST(CsvFormatTest, TheDelimiterIsTakenFromTheFirstLine) {
 }
 
 TEST(CsvFormatTest, QuotedFieldsHoldDelimitersAndDoubledQuotes) {
-    const std::string pack = u8"\"Кой е написал \"\"Под игото\"\"\";\"Вазов; Иван\"; Ботев ;Яворов;\"Славейков\";a\n" +
-                             CsvRows(24, ';');
+    const std::string pack =
+        u8"\"Кой е написал \"\"Под игото\"\"\";\"Вазов; Иван\"; Ботев ;Яворов;\"Славейков\";a\n" + CsvRows(24, ';');
     const QuestionPack read = QuestionPack::Read(pack);
     EXPECT_EQ(ProblemLines(read), Lines{});
     const PoolEntry entry = EntryOf(read);
@@ -52,8 +52,8 @@ TEST(CsvFormatTest, AHeaderRowBlankRowsAndTrailingEmptyFieldsAreNoQuestions) {
 TEST(CsvFormatTest, TheRightAnswerIsALetterInEitherCaseOrANumber) {
     const std::string rights[] = {"B", "b", "2", " 2 "};
     for (const std::string& right : rights) {
-        const QuestionPack read = QuestionPack::Read(u8"Кое е второ,първо,второ,трето,четвърто," + right + "\n" +
-                                                     CsvRows(24, ','));
+        const QuestionPack read =
+            QuestionPack::Read(u8"Кое е второ,първо,второ,трето,четвърто," + right + "\n" + CsvRows(24, ','));
         const PoolEntry entry = EntryOf(read);
         EXPECT_EQ(entry.nCorrect, 2) << right;
     }
@@ -69,15 +69,16 @@ TEST(CsvFormatTest, TheSeventhFieldGivesTheLevel) {
 }
 
 TEST(CsvFormatTest, BrokenRowsAreToldAndTheRestPlay) {
-    const std::string pack = CsvRows(25, ';') +                      // lines 1 to 25
-                             u8"Пет полета;1;2;3;A\n" +               // 26
-                             u8"\"Отворен;1;2;3;4;A\n" +              // 27
-                             u8"\"Затворен\" и още;1;2;3;4;A\n" +     // 28
-                             u8"Осем;1;2;3;4;A;Easy;x\n" +            // 29
-                             u8"Кой е верният;1;2;3;4;E\n";           // 30
+    const std::string pack = CsvRows(25, ';') +                    // lines 1 to 25
+                             u8"Пет полета;1;2;3;A\n" +            // 26
+                             u8"\"Отворен;1;2;3;4;A\n" +           // 27
+                             u8"\"Затворен\" и още;1;2;3;4;A\n" +  // 28
+                             u8"Осем;1;2;3;4;A;Easy;x\n" +         // 29
+                             u8"Кой е верният;1;2;3;4;E\n";        // 30
     const QuestionPack read = QuestionPack::Read(pack);
-    const std::string shape = "; a question's row has six: the question, answers A to D and the right answer, and a "
-                              "seventh for its level if it has one";
+    const std::string shape =
+        "; a question's row has six: the question, answers A to D and the right answer, and a "
+        "seventh for its level if it has one";
     EXPECT_EQ(ProblemLines(read),
               (Lines{
                   "26:1: error: the row has 5 fields" + shape,
@@ -94,8 +95,8 @@ TEST(CsvFormatTest, BrokenRowsAreToldAndTheRestPlay) {
 TEST(CsvFormatTest, TheFormatIsToldByTheContentNotTheName) {
     EXPECT_EQ(QuestionPack::Read(CsvRows(25, ',')).Format(), PackFormat::Csv);
     // Commas in an Aiken question do not make it a row.
-    const QuestionPack aiken =
-        QuestionPack::Read(AikenQuestion(u8"Кое от а, б, в, г, д, е е буква", u8"а", "1", "2", "3") + AikenQuestions(24));
+    const QuestionPack aiken = QuestionPack::Read(
+        AikenQuestion(u8"Кое от а, б, в, г, д, е е буква", u8"а", "1", "2", "3") + AikenQuestions(24));
     EXPECT_EQ(aiken.Format(), PackFormat::Aiken);
     EXPECT_EQ(ProblemLines(aiken), Lines{});
 }

@@ -105,7 +105,8 @@ TEST(PackEncodingTest, LfCrLfAndCrLineEndsReadAlike) {
     for (const std::string& pack : {broken, std::string(broken).replace(0, 0, "\r\n")}) {
         ASSERT_FALSE(ProblemLines(QuestionPack::Read(pack)).empty());
     }
-    EXPECT_EQ(ProblemLines(QuestionPack::Read(broken))[0], "169:1: error: the question has no ANSWER: line after its choices");
+    EXPECT_EQ(ProblemLines(QuestionPack::Read(broken))[0],
+              "169:1: error: the question has no ANSWER: line after its choices");
 }
 
 TEST(PackEncodingTest, WhatIsNoTextGetsOneSentenceAndNothingIsRead) {
@@ -116,7 +117,8 @@ TEST(PackEncodingTest, WhatIsNoTextGetsOneSentenceAndNothingIsRead) {
     const Case cases[] = {
         {"", "error: the file is empty"},
         {Bytes("\xFF\xFEK\0"), "error: the file is in UTF-16; save it as UTF-8"},
-        {Bytes(u8"Въпрос\nA) x\nB) я\0\n"), "3:5: error: the file holds a NUL byte here, so it is no text of questions"},
+        {Bytes(u8"Въпрос\nA) x\nB) я\0\n"),
+         "3:5: error: the file holds a NUL byte here, so it is no text of questions"},
         {Bytes("\x89PNG\r\n\x1A\n\0\0"), "3:1: error: the file holds a NUL byte here, so it is no text of questions"},
     };
     for (const Case& each : cases) {
@@ -135,7 +137,8 @@ TEST(PackEncodingTest, TheByteWindows1251LeavesEmptyIsTold) {
     pack.insert(pack.find("в\n"), "\x98");
     const QuestionPack read = QuestionPack::Read(pack);
     ASSERT_EQ(ProblemLines(read).size(), 2u);
-    EXPECT_EQ(ProblemLines(read)[0], "4:4: error: the byte 0x98 is no character in Windows-1251, which this file is read as");
+    EXPECT_EQ(ProblemLines(read)[0],
+              "4:4: error: the byte 0x98 is no character in Windows-1251, which this file is read as");
     EXPECT_EQ(ProblemLines(read)[1], "error: the pack has 24 usable questions; a game needs 25");
 }
 

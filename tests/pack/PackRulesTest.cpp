@@ -38,7 +38,8 @@ TEST(PackRulesTest, AnAnswerIsOneTo29CharactersAndTheFourDiffer) {
     EXPECT_EQ(ProblemsOf(AikenQuestion(u8"Кое", Letters(29), "2", "3", "4")), Lines{});
     EXPECT_EQ(ProblemsOf(AikenQuestion(u8"Кое", "1", Letters(30), "", "1")),
               (Lines{"3:33: error: answer B is 30 characters long; the game shows at most 29",
-                     "4:3: error: answer C is empty", "5:4: error: answers A and D are the same; the four answers must differ"}));
+                     "4:3: error: answer C is empty",
+                     "5:4: error: answers A and D are the same; the four answers must differ"}));
 }
 
 TEST(PackRulesTest, OnlyCharactersOfWindows1251Play) {
@@ -55,14 +56,15 @@ TEST(PackRulesTest, OnlyCharactersOfWindows1251Play) {
     for (int i = 0; i < 25; ++i) {
         rows += "q" + std::to_string(i) + ";1;2;3;4;A\n";
     }
-    EXPECT_EQ(ProblemLines(QuestionPack::Read(rows)), Lines{"1:3: error: the question holds a control character, U+0009"});
+    EXPECT_EQ(ProblemLines(QuestionPack::Read(rows)),
+              Lines{"1:3: error: the question holds a control character, U+0009"});
 }
 
 TEST(PackRulesTest, HtmlEntitiesAreTheCharactersTheyStandFor) {
-    const QuestionPack read = QuestionPack::Read(
-        AikenQuestion(u8"Tom &amp; Jerry &quot;са&quot; &#39;котка&#39; и&nbsp;мишка", "&lt;", "&#x44;", "&#1071;",
-                      "&bogus; &amp") +
-        AikenQuestions(24));
+    const QuestionPack read =
+        QuestionPack::Read(AikenQuestion(u8"Tom &amp; Jerry &quot;са&quot; &#39;котка&#39; и&nbsp;мишка", "&lt;",
+                                         "&#x44;", "&#1071;", "&bogus; &amp") +
+                           AikenQuestions(24));
     EXPECT_EQ(ProblemLines(read), Lines{});
     const PoolEntry entry = EntryOf(read);
     EXPECT_STREQ(entry.szQuestion, "Tom & Jerry \"са\" 'котка' и\xA0мишка");
@@ -94,8 +96,8 @@ TEST(PackRulesTest, AQuestionWrittenAgainWithTheSameAnswersIsLeftOutAfterItsFirs
                                         "a game would ask it twice"});
     EXPECT_EQ(read.UsableCount(), 26);
     // In two levels it is asked once in each.
-    const QuestionPack levels = QuestionPack::Read("[Easy]\n" + twice + AikenQuestions(24) + "[Hard]\n" + twice +
-                                                   AikenQuestions(24));
+    const QuestionPack levels =
+        QuestionPack::Read("[Easy]\n" + twice + AikenQuestions(24) + "[Hard]\n" + twice + AikenQuestions(24));
     EXPECT_EQ(ProblemLines(levels), Lines{});
 }
 

@@ -26,8 +26,7 @@ inline std::string AikenQuestions(int n, int first = 1) {
     std::string text;
     for (int i = first; i < first + n; ++i) {
         const std::string number = std::to_string(i);
-        text += AikenQuestion(u8"Колко е " + number,
-                              number, number + "0", number + "00", number + "000", 'A');
+        text += AikenQuestion(u8"Колко е " + number, number, number + "0", number + "00", number + "000", 'A');
     }
     return text;
 }

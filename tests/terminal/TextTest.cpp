@@ -78,8 +78,8 @@ TEST_F(TerminalTextTest, TheTerminalsBytesBecomeTheGamesKeys) {
     ExpectKey(KeyEvent(KEY_LEFT, true), KeyName::Left, 0, false, false);
     ExpectKey(KeyEvent(L'а', false, true), KeyName::Character, U'а', false, true);
     ExpectKey(KeyEvent(L' ', false, true), KeyName::Character, U' ', false, true);
-    for (const Event& nothing : {KeyEvent(9), KeyEvent(KEY_HOME, true), KeyEvent(KEY_F(1), true),
-                                 KeyEvent(KEY_F(10), true, true)}) {
+    for (const Event& nothing :
+         {KeyEvent(9), KeyEvent(KEY_HOME, true), KeyEvent(KEY_F(1), true), KeyEvent(KEY_F(10), true, true)}) {
         EXPECT_FALSE(GameKey(nothing)) << nothing.key;
     }
     EXPECT_TRUE(IsInterrupt(KeyEvent(3)));
