@@ -68,11 +68,15 @@ function tenThousandQuestions() {
 
 // The time from a pack's file dropped on the page to the title that names it painted, by the
 // page's own clock: the frame after the title changed. The floor reads the same file's bytes,
-// decodes them with the browser's TextDecoder and names the file in its title.
+// decodes them with the browser's TextDecoder and names the file in its title. The page is at
+// rest first, as a player finds it: its service worker has kept the site and controls it.
 async function packLoad(browser, url, text, floor) {
   const page = await newPage(browser);
   await page.goto(url);
   await page.waitForFunction(() => document.getElementById("clock").textContent !== "", null, WAIT);
+  if (!floor) {
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, WAIT);
+  }
   const result = await page.evaluate(([content, name, title, decodeOnly, timeout]) => new Promise((resolve, reject) => {
     setTimeout(() => reject(new Error("the pack's title was not painted")), timeout);
     if (decodeOnly) {
