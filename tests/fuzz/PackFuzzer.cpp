@@ -3,29 +3,16 @@
 #include <string_view>
 
 #include "packs/QuestionPack.h"
+#include "tests/SilentGame.h"
 #include "tests/fuzz/PackInvariants.h"
 
 // Reads any bytes as a pack, checks what it holds, and starts a game from each level it plays.
-
-namespace {
-
-class PackGame : public CTriviaGame {
-protected:
-    void SetQuestionText(const char*) override {}
-    void SetNumberLabel(const char*) override {}
-    void SetRankPosition(int) override {}
-    void Refresh() override {}
-    void ShowMessageBox(const char*, const char*, BoxIcon) override {}
-    std::time_t SeedTime() override { return 1; }
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const QuestionPack pack = QuestionPack::Read(bytes);
     CheckPack(pack, bytes);
-    PackGame game;
+    SilentGame game;
     game.PlayPack(&pack);
     const struct {
         PackLevel level;

@@ -7,29 +7,18 @@
 #include <string>
 
 #include "PackFiles.h"
-#include "engine/TriviaGame.h"
 #include "packs/QuestionPack.h"
+#include "tests/SilentGame.h"
 
 namespace {
 
-// The engine with nothing to show, for the draws alone.
-class DrawingGame : public CTriviaGame {
+class DrawingGame : public SilentGame {
 public:
-    std::time_t seedTime = 0;
-
     // The number of the pack's question that game question i was drawn from.
     int Drawn(int i) const {
         const char* number = std::strpbrk(m_round[i].szQuestion, "0123456789");
         return number != nullptr ? std::atoi(number) : 0;
     }
-
-protected:
-    void SetQuestionText(const char*) override {}
-    void SetNumberLabel(const char*) override {}
-    void SetRankPosition(int) override {}
-    void Refresh() override {}
-    void ShowMessageBox(const char*, const char*, BoxIcon) override {}
-    std::time_t SeedTime() override { return seedTime; }
 };
 
 }  // namespace
