@@ -2,12 +2,16 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "PlayerInput.h"
 #include "framework/CWinApp.h"
 #include "framework/Cp1251.h"
 #include "res/resource.h"
 
 std::atomic<int> GameWindow::m_ticks{0};
+std::atomic<int> GameWindow::m_keyDowns{0};
+std::atomic<int> GameWindow::m_keyDownsWithControl{0};
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -30,10 +34,16 @@ std::wstring Wide(const char* windows1251) {
     return Widen(windows1251).c_str();
 }
 
-LRESULT CALLBACK GameWindow::CountTicks(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK GameWindow::CountMessages(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_TIMER) {
         ++m_ticks;
+    }
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN && message->wParam != VK_CONTROL) {
+        ++m_keyDowns;
+        if (GetKeyState(VK_CONTROL) < 0) {
+            ++m_keyDownsWithControl;
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -44,15 +54,17 @@ GameWindow::GameWindow() {
     for (int icon : {IDI_MARK_IDLE, IDI_MARK_HOT, IDI_MARK_PRESSED}) {
         LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon));
     }
+    m_keyDowns = 0;
+    m_keyDownsWithControl = 0;
     std::atomic<CTriviaDlg*> started{nullptr};
     m_thread = std::thread([this, &started] {
         CTriviaDlg dialog;
         AfxGetApp()->m_pMainWnd = &dialog;
         m_threadId = GetCurrentThreadId();
-        m_tickHook = SetWindowsHookExW(WH_GETMESSAGE, &GameWindow::CountTicks, nullptr, m_threadId);
+        m_messageHook = SetWindowsHookExW(WH_GETMESSAGE, &GameWindow::CountMessages, nullptr, m_threadId);
         started = &dialog;
         m_result = dialog.DoModal();
-        UnhookWindowsHookEx(m_tickHook);
+        UnhookWindowsHookEx(m_messageHook);
         m_finished = true;
         // The test reads the object until it has seen the end.
         WaitUntil([this] { return m_dialog == nullptr; }, std::chrono::seconds(30));
@@ -141,6 +153,19 @@ void GameWindow::Command(UINT id) const {
 void GameWindow::WaitTicks(int ticks) const {
     const int start = m_ticks;
     WaitUntil([&] { return m_ticks >= start + ticks; });
+}
+
+std::string GameWindow::KeysSeen() const {
+    GUITHREADINFO window{};
+    window.cbSize = sizeof window;
+    GetGUIThreadInfo(m_threadId, &window);
+    char seen[200];
+    std::snprintf(seen, sizeof seen,
+                  "the window's thread took %d key presses, %d of them with Ctrl held; the foreground window "
+                  "is %p, the game's %p, its focus %p",
+                  m_keyDowns.load(), m_keyDownsWithControl.load(), static_cast<void*>(GetForegroundWindow()),
+                  static_cast<void*>(m_hWnd), static_cast<void*>(window.hwndFocus));
+    return seen;
 }
 
 namespace {

@@ -81,15 +81,20 @@ public:
     bool Running() const { return !m_finished; }
 
     int Ticks() const { return m_ticks; }
+    // What the window's thread took from the keyboard and where keys go now, for a test to say
+    // why keys it typed did nothing.
+    std::string KeysSeen() const;
 
 private:
     std::thread m_thread;
     CTriviaDlg* m_dialog = nullptr;
     HWND m_hWnd = nullptr;
     DWORD m_threadId = 0;
-    HHOOK m_tickHook = nullptr;
+    HHOOK m_messageHook = nullptr;
     std::atomic<bool> m_finished{false};
     std::atomic<INT_PTR> m_result{0};
     static std::atomic<int> m_ticks;
-    static LRESULT CALLBACK CountTicks(int code, WPARAM wParam, LPARAM lParam);
+    static std::atomic<int> m_keyDowns;
+    static std::atomic<int> m_keyDownsWithControl;
+    static LRESULT CALLBACK CountMessages(int code, WPARAM wParam, LPARAM lParam);
 };

@@ -35,7 +35,7 @@ TEST_F(StressTest, KeysHeldDownAcrossGamesNeverBreakTheGame) {
     }
     KeyUp('E');
     KeyUp(VK_CONTROL);
-    ASSERT_TRUE(WaitUntil([&] { return game.Text(IDC_NUMBER) == L"1."; }));
+    ASSERT_TRUE(WaitUntil([&] { return game.Text(IDC_NUMBER) == L"1."; })) << game.KeysSeen();
     int boxes = 0;
     for (int round = 0; round < 4; ++round) {
         for (WORD key : {'A', 'B', 'C', 'D'}) {
