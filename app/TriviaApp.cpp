@@ -4,6 +4,7 @@
 
 #include "app/PackFileReader.h"
 #include "app/PackNotice.h"
+#include "framework/AfxMessageBox.h"
 #include "framework/CCommandLineInfo.h"
 #include "framework/Utf8.h"
 #include "res/resource.h"

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "framework/CCommandLineInfo.h"
-#include "framework/CWnd.h"
 #include "framework/CommandLineWords.h"
 #include "framework/Cp1251.h"
 
@@ -61,11 +60,6 @@ HINSTANCE AfxGetInstanceHandle() {
 
 const char* AfxGetAppName() {
     return g_app != nullptr ? static_cast<const char*>(g_app->m_strAppName) : "";
-}
-
-int AfxMessageBox(const wchar_t* lpszText, UINT nType) {
-    const HWND owner = g_app != nullptr && g_app->m_pMainWnd != nullptr ? g_app->m_pMainWnd->m_hWnd : nullptr;
-    return MessageBoxW(owner, lpszText, Widen(AfxGetAppName()).c_str(), nType);
 }
 
 const wchar_t* FileNameOfPath(const wchar_t* path) {

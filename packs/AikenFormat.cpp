@@ -3,7 +3,6 @@
 #include <string>
 
 #include "packs/PackSyntax.h"
-#include "packs/QuestionPack.h"
 
 namespace {
 
