@@ -2,10 +2,6 @@
 
 namespace {
 
-constexpr unsigned char kFirstHigh = 0x80;
-constexpr unsigned char kFirstCyrillicByte = 0xC0;  // А to я stand in Unicode's order from here
-constexpr char32_t kFirstCyrillic = U'\u0410';
-
 // Bytes 0x80 to 0xBF: Serbian, Macedonian, Ukrainian and Belarusian letters, quotes, dashes,
 // signs and the no-break space; eight bytes a row, from 0x80.
 // clang-format off

@@ -22,18 +22,17 @@ inline std::size_t DecodeOne(std::string_view bytes, char32_t& code) {
         code = lead;
         return 1;
     }
-    // Two bytes, as every Cyrillic letter takes, come first.
-    if (lead >= 0xC2 && lead <= 0xDF && bytes.size() >= 2 && (byte(1) & 0xC0) == 0x80) {
+    // Two bytes, as every Cyrillic letter takes: from a lead of 0xC2 they are never overlong.
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        if (bytes.size() < 2 || (byte(1) & 0xC0) != 0x80) {
+            return 0;
+        }
         code = (static_cast<char32_t>(lead & 0x1F) << 6) | (byte(1) & 0x3F);
         return 2;
     }
     std::size_t length;
     char32_t lowest;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        lowest = 0x80;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
+    if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         lowest = 0x800;
         code = lead & 0x0F;

@@ -71,3 +71,20 @@ std::string SummaryLine(std::string_view file, const QuestionPack& pack) {
             LevelsPart(pack);
     return pack.PlaysAnyLevel() ? line : line + "; " + kPackRefused;
 }
+
+std::string FileFaultLine(std::string_view file, FileFault fault) {
+    return ProblemLine(file, {0, 0, Severity::Error, FileFaultSentence(fault)});
+}
+
+std::string BoxReport(std::string_view file, const QuestionPack& pack, std::size_t listed) {
+    const PackProblems& problems = pack.Problems();
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < listed; ++i) {
+        text += ProblemLine(file, problems[i]) + "\n";
+    }
+    if (problems.size() > listed) {
+        const std::size_t more = problems.size() - listed;
+        text += "and " + std::to_string(more) + (more == 1 ? " more problem\n" : " more problems\n");
+    }
+    return text + "\n" + SummaryLine(file, pack);
+}

@@ -18,7 +18,7 @@ bool Read(const std::string& file, QuestionPack& pack, std::FILE* out) {
     std::string bytes;
     const FileFault fault = ReadPackFile(file.c_str(), bytes);
     if (fault != FileFault::None) {
-        std::fprintf(out, "%s: error: %s\n", file.c_str(), FileFaultSentence(fault));
+        std::fprintf(out, "%s\n", FileFaultLine(file, fault).c_str());
         return false;
     }
     pack = QuestionPack::Read(bytes);

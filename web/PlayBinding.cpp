@@ -37,31 +37,21 @@ std::string g_packName;  // the file's name in Windows-1251, as the boxes name i
 
 // A box lists this many problems, then says how many more there are: a file of a hundred
 // thousand faulty lines makes no box that anyone reads, nor one the page paints at once.
-constexpr int kProblemsListed = 100;
+constexpr std::size_t kProblemsListed = 100;
 
 const char kOtherSite[] =
     "the address is on another site; the page reads a pack only from its own site, where a teacher puts it";
 
-// The problems the file was found to have as the checker tells them, then what it loaded.
-std::string ProblemsText(const QuestionPack& pack) {
-    const PackProblems& problems = pack.Problems();
-    const int count = static_cast<int>(problems.size());
-    std::string text;
-    for (int i = 0; i < std::min(count, kProblemsListed); ++i) {
-        text += ProblemLine(g_packName, problems[i]) + "\n";
-    }
-    if (count > kProblemsListed) {
-        const int more = count - kProblemsListed;
-        text += "and " + std::to_string(more) + (more == 1 ? " more problem\n" : " more problems\n");
-    }
-    return text + SummaryLine(g_packName, pack);
+// The game plays its own questions again, and the pack is let go.
+void DropPack() {
+    g_session.Game().PlayPack(nullptr);
+    g_pack = QuestionPack();
 }
 
 // A file that was not read: the game plays its own questions.
 void Refuse(const char* sentence) {
-    g_session.Game().PlayPack(nullptr);
-    g_pack = QuestionPack();
-    g_session.ShowMessage(g_packName + ": error: " + sentence, g_packName);
+    DropPack();
+    g_session.ShowMessage(ProblemLine(g_packName, {0, 0, Severity::Error, sentence}), g_packName);
 }
 
 const MenuItem* Item(int item) {
@@ -284,15 +274,15 @@ MENDO_EXPORT("pack_file_room") char* PackFileRoom(int size) {
 // plays its own questions. With tell, a box lists the problems; without, only a refusal is told.
 // Whether the pack plays.
 MENDO_EXPORT("pack_load") int PackLoad(int tell) {
-    g_session.Game().PlayPack(nullptr);
+    DropPack();
     g_pack = QuestionPack::Read(g_packFile);
     std::string().swap(g_packFile);
     const bool plays = g_pack.PlaysAnyLevel();
     if ((tell != 0 && !g_pack.Problems().empty()) || !plays) {
-        g_session.ShowMessage(ProblemsText(g_pack), g_packName);
+        g_session.ShowMessage(BoxReport(g_packName, g_pack, kProblemsListed), g_packName);
     }
     if (!plays) {
-        g_pack = QuestionPack();
+        DropPack();
         return 0;
     }
     g_session.Game().PlayPack(&g_pack);
@@ -310,6 +300,5 @@ MENDO_EXPORT("pack_refuse_address") void PackRefuseAddress() {
 }
 
 MENDO_EXPORT("play_own_questions") void PlayOwnQuestions() {
-    g_session.Game().PlayPack(nullptr);
-    g_pack = QuestionPack();
+    DropPack();
 }

@@ -117,7 +117,7 @@ TEST(PackNoticeTest, TheProblemsAreCutAfterFifteenAndTheSummaryComesLast) {
     for (int i = 0; i < kNoticeProblemLines; ++i) {
         expected += ProblemLine(u8"въпроси.txt", read.Problems()[static_cast<std::size_t>(i)]) + "\n";
     }
-    expected += "... and 5 more\n\n" + SummaryLine(u8"въпроси.txt", read);
+    expected += "and 5 more problems\n\n" + SummaryLine(u8"въпроси.txt", read);
     EXPECT_EQ(notice.text, expected);
     EXPECT_EQ(notice.icon, static_cast<UINT>(MB_ICONWARNING)) << "the rest plays";
 }

@@ -192,7 +192,8 @@ describe("packs of the player's questions", () => {
     assert.equal(box.caption, "quiz.txt");
     assert.equal(lines[0], `quiz.txt:${firstBadLine}:${SHOWN_AT_MOST + 1}: error: the question is ${length} characters long; ` +
       `the game shows at most ${SHOWN_AT_MOST} before its question mark`);
-    assert.equal(lines.length, PROBLEMS_LISTED + 2, "a hundred problems, how many more, and the summary");
+    assert.equal(lines.length, PROBLEMS_LISTED + 3, "a hundred problems, how many more, a blank line and the summary");
+    assert.equal(lines.at(-2), "");
     assert.equal(lines[PROBLEMS_LISTED], "and 50 more problems");
     assert.equal(lines.at(-1), `quiz.txt: Aiken, UTF-8; ${30 + bad} questions, ${bad} left out; 30 usable for every level`);
 

@@ -74,8 +74,7 @@ export class Packs {
     });
     this.ownButton.addEventListener("click", () => this.then(() => {
       this.layer.playOwnQuestions();
-      this.played(null);
-      return forgetPack();
+      return this.dropped();
     }));
     // A file dragged over the page is taken where it is let go, not opened by the browser.
     const withFiles = (event) => event.dataTransfer?.types.includes("Files");
@@ -109,8 +108,7 @@ export class Packs {
         this.played(kept);
         return undefined;
       }
-      this.played(null);
-      return forgetPack();
+      return this.dropped();
     });
   }
 
@@ -152,8 +150,7 @@ export class Packs {
       }
       if (url.origin !== location.origin) {
         this.layer.refuseAddress(address);
-        this.played(null);
-        return forgetPack();
+        return this.dropped();
       }
       const name = fileNameOf(url);
       let bytes;
@@ -182,8 +179,7 @@ export class Packs {
 
   load(pack) {
     if (!this.layer.loadPack(pack.name, pack.bytes, true)) {
-      this.played(null);
-      return forgetPack();
+      return this.dropped();
     }
     this.played(pack);
     return keepPack(pack);
@@ -191,6 +187,11 @@ export class Packs {
 
   refuse(name, fault) {
     this.layer.refusePack(name, fault);
+    return this.dropped();
+  }
+
+  // The game's own questions play, and no pack is kept for the next visit.
+  dropped() {
     this.played(null);
     return forgetPack();
   }
