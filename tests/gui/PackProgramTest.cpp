@@ -79,12 +79,16 @@ TEST(PackProgramTest, AFileOnTheCommandLinePlaysAndTheCaptionNamesIt) {
     const std::wstring stem = WidenUtf8(u8"Столицата на държава номер ");
     ASSERT_EQ(question.compare(0, stem.size(), stem), 0) << "question 1 is the pack's";
     const int n = std::stoi(question.substr(stem.size()));
+    // The window sets the answers after the question's number: they may still be on their way.
     int right = 0;
-    for (int k = 1; k <= kAnswerCount; ++k) {
-        if (TextOf(GetDlgItem(window, kAnswerIds[k - 1])) == WidenUtf8(CapitalAnswer(n))) {
-            right = k;
+    WaitUntil([&] {
+        for (int k = 1; k <= kAnswerCount; ++k) {
+            if (TextOf(GetDlgItem(window, kAnswerIds[k - 1])) == WidenUtf8(CapitalAnswer(n))) {
+                right = k;
+            }
         }
-    }
+        return right != 0;
+    });
     ASSERT_NE(right, 0) << "the pack's right answer shows";
 
     PostMessageW(window, WM_COMMAND, ID_HELP_ABOUT, 0);
